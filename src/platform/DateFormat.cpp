@@ -9,6 +9,9 @@
 namespace platform {
 
 std::string formatDate(double secondsSinceEpoch, const std::string& pattern) {
+    // Beyond about 290 million years the milliseconds no longer fit.
+    if (!std::isfinite(secondsSinceEpoch) || std::fabs(secondsSinceEpoch) > 9e15)
+        return {};
     const auto msecs = static_cast<qint64>(std::llround(secondsSinceEpoch * 1000.0));
     const auto when = QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
     return QLocale::c().toString(when, QString::fromStdString(pattern)).toStdString();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <limits>
 
 using namespace platform;
 
@@ -71,6 +72,11 @@ TEST(DateFormatTest, TextThatDoesNotMatchGivesNone) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(parseDate(text, pattern));
     }
+}
+
+TEST(DateFormatTest, NonFiniteDateFormatsAsEmptyText) {
+    EXPECT_EQ(formatDate(std::numeric_limits<double>::quiet_NaN(), "yyyy-MM-dd"), "");
+    EXPECT_EQ(formatDate(std::numeric_limits<double>::infinity(), "yyyy-MM-dd"), "");
 }
 
 } // namespace
