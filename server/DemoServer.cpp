@@ -1,0 +1,330 @@
+#include "DemoServer.h"
+
+#include "Actions.h"
+#include "Database.h"
+#include "MapService.h"
+#include "ScriptService.h"
+#include "ServerClock.h"
+#include "SoapEnvelope.h"
+#include "Transit.h"
+
+#include <httplib.h>
+#include <libxml/parser.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#ifndef TANSU_DEMO_DATA_DIR
+#define TANSU_DEMO_DATA_DIR "server/data"
+#endif
+
+namespace tansu::demo {
+
+std::string defaultDataDir() {
+    return TANSU_DEMO_DATA_DIR;
+}
+
+struct DemoServer::Impl {
+    DemoServerOptions options;
+    httplib::Server http;
+    std::thread thread;
+    Database db;
+    Transit transit;
+    ServerClock clock;
+    int port{-1};
+    std::string error;
+    std::atomic<std::size_t> soapRequests{0};
+    std::mutex faultMutex;
+    std::mt19937 faultEngine;
+    std::mutex logMutex;
+    std::mutex stopMutex;
+    std::condition_variable stopped;
+    bool running{false};
+
+    ServiceContext context(const httplib::Request& request) {
+        std::string host = request.get_header_value("Host");
+        if (host.empty())
+            host = options.bindAddress + ":" + std::to_string(port);
+        return ServiceContext{db, transit, clock, options.dataDir, "http://" + host};
+    }
+
+    void handleSoap(const std::map<std::string, ActionHandler>& actions, const httplib::Request& request,
+                    httplib::Response& response) {
+        ++soapRequests;
+        std::string action;
+        try {
+            SoapRequest soap = parseSoapRequest(request.body);
+            action = soap.action;
+            response.set_header("X-Tansu-Action", action);
+            auto handler = actions.find(soap.action);
+            if (handler == actions.end())
+                throw SoapFault(SoapFault::Side::Client, "unknown action: " + soap.action);
+            if (!soapActionAgrees(request.get_header_value("SOAPAction"), soap.action))
+                throw SoapFault(SoapFault::Side::Client,
+                                "the SOAPAction header does not name the action " + soap.action);
+            ServiceContext ctx = context(request);
+            Answer answer = handler->second(ctx, soap);
+            std::string ns =
+                soap.actionNamespace.empty() ? std::string(kServiceNamespace) : soap.actionNamespace;
+            response.set_content(writeSoapAnswer(soap.action, ns, answer), "text/xml; charset=utf-8");
+        } catch (const SoapFault& fault) {
+            response.status = 500;
+            response.set_content(writeSoapFault(fault.side(), fault.what()), "text/xml; charset=utf-8");
+        } catch (const std::exception& e) {
+            log(std::string("error in ") + (action.empty() ? "request" : action) + ": " + e.what());
+            response.status = 500;
+            response.set_content(writeSoapFault(SoapFault::Side::Server, "internal error"),
+                                 "text/xml; charset=utf-8");
+        }
+    }
+
+    void log(const std::string& line) {
+        if (!options.logRequests)
+            return;
+        std::lock_guard guard(logMutex);
+        std::fprintf(stderr, "%s\n", line.c_str());
+        std::fflush(stderr);
+    }
+
+    void routes();
+};
+
+namespace {
+
+std::string probePage(const char* title, const std::map<std::string, ActionHandler>& actions) {
+    std::string html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>";
+    html += title;
+    html += "</title></head><body><h1>";
+    html += title;
+    html += "</h1><p>SOAP 1.1, namespace ";
+    html += kServiceNamespace;
+    html += "</p><ul>";
+    for (const auto& [name, handler] : actions)
+        html += "<li>" + name + "</li>";
+    return html + "</ul></body></html>";
+}
+
+bool readFile(const std::filesystem::path& path, std::string& content) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    content = text.str();
+    return true;
+}
+
+} // namespace
+
+void DemoServer::Impl::routes() {
+    auto soapRoute = [this](const std::map<std::string, ActionHandler>& actions) {
+        return [this, &actions](const httplib::Request& request, httplib::Response& response) {
+            handleSoap(actions, request, response);
+        };
+    };
+    auto probe = [](const char* title, const std::map<std::string, ActionHandler>& actions) {
+        std::string page = probePage(title, actions);
+        return [page](const httplib::Request&, httplib::Response& response) {
+            response.set_content(page, "text/html; charset=utf-8");
+        };
+    };
+    if (options.endpoints != Endpoints::BackupOnly) {
+        http.Post("/service.asmx", soapRoute(backEndActions()));
+        http.Get("/service.asmx", probe("Tansu 公交服务（主服务器）", backEndActions()));
+    }
+    if (options.endpoints != Endpoints::OfficialOnly) {
+        http.Post("/TrafficService.asmx", soapRoute(backEndActions()));
+        http.Get("/TrafficService.asmx", probe("Tansu 公交服务（备用服务器）", backEndActions()));
+    }
+    http.Post("/InteractService.asmx", soapRoute(interactionActions()));
+    http.Get("/InteractService.asmx", probe("Tansu 互动服务", interactionActions()));
+
+    http.Post("/OnlineMethod/Default.aspx",
+              [this](const httplib::Request& request, httplib::Response& response) {
+                  std::map<std::string, std::string> form;
+                  for (const auto& [key, value] : request.params)
+                      form.emplace(key, value);
+                  ServiceContext ctx = context(request);
+                  try {
+                      response.set_header("X-Tansu-Action", "script:" + form["functionID"]);
+                      response.set_content(runScriptFunction(ctx, form), "text/plain; charset=utf-8");
+                  } catch (const std::exception& e) {
+                      log(std::string("error in the script service: ") + e.what());
+                      response.status = 500;
+                      response.set_content("服务器内部错误", "text/plain; charset=utf-8");
+                  }
+              });
+    http.Get("/maps", [this](const httplib::Request& request, httplib::Response& response) {
+        ServiceContext ctx = context(request);
+        response.set_content(mapPageHtml(ctx, request.get_param_value("q")), "text/html; charset=utf-8");
+    });
+    http.Get("/place/search", [this](const httplib::Request& request, httplib::Response& response) {
+        ServiceContext ctx = context(request);
+        int page = 0;
+        try {
+            page = std::stoi(request.get_param_value("page"));
+        } catch (const std::exception&) {
+        }
+        response.set_content(
+            placeSearchJson(ctx, request.get_param_value("city"), request.get_param_value("keyword"), page),
+            "application/json; charset=utf-8");
+    });
+    http.Get(R"(/(icons|pics)/([A-Za-z0-9_][A-Za-z0-9_.\-]*))", [this](const httplib::Request& request,
+                                                                       httplib::Response& response) {
+        std::string content;
+        auto path =
+            std::filesystem::path(options.dataDir) / request.matches[1].str() / request.matches[2].str();
+        if (!readFile(path, content)) {
+            response.status = 404;
+            return;
+        }
+        response.set_content(content, path.extension() == ".png" ? "image/png" : "application/octet-stream");
+    });
+
+    http.set_pre_routing_handler([this](const httplib::Request&, httplib::Response& response) {
+        if (options.delayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(options.delayMs));
+        if (options.failRate <= 0)
+            return httplib::Server::HandlerResponse::Unhandled;
+        bool fail = false;
+        {
+            std::lock_guard guard(faultMutex);
+            fail = std::bernoulli_distribution(std::min(1.0, options.failRate))(faultEngine);
+        }
+        if (!fail)
+            return httplib::Server::HandlerResponse::Unhandled;
+        response.status = 503;
+        response.set_header("X-Tansu-Action", "injected-fault");
+        response.set_content(writeSoapFault(SoapFault::Side::Server, "服务器忙，请稍后再试"),
+                             "text/xml; charset=utf-8");
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    http.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+        if (!options.logRequests)
+            return;
+        std::string action = response.get_header_value("X-Tansu-Action");
+        log(formatCityTime(clock.nowMillis()) + " " + request.remote_addr + " " + request.method + " " +
+            request.path + (action.empty() ? "" : " " + action) + " " + std::to_string(response.status) +
+            " " + std::to_string(response.body.size()) + "B");
+    });
+    http.set_payload_max_length(kMaxEnvelopeBytes * 4);
+    // Keep-alive connections hold a worker each; leave room for the client's
+    // probes, its requests and its picture downloads at once.
+    http.new_task_queue = [] { return new httplib::ThreadPool(24); };
+}
+
+DemoServer::DemoServer(DemoServerOptions options) : m(std::make_unique<Impl>()) {
+    m->options = std::move(options);
+    m->faultEngine.seed(m->options.seed);
+}
+
+DemoServer::~DemoServer() {
+    stop();
+}
+
+bool DemoServer::start() {
+    static std::once_flag xmlInit;
+    std::call_once(xmlInit, [] { xmlInitParser(); });
+    if (m->thread.joinable()) {
+        m->error = "already started";
+        return false;
+    }
+    if (!m->options.clock.empty()) {
+        auto fixed = parseCityTime(m->options.clock);
+        if (!fixed) {
+            m->error = "the clock must read yyyy-MM-dd HH:mm:ss: " + m->options.clock;
+            return false;
+        }
+        m->clock.fix(*fixed);
+    }
+    if (!m->db.open(m->options.databaseFile, m->options.dataDir, m->error))
+        return false;
+    try {
+        m->transit.load(m->db);
+    } catch (const std::exception& e) {
+        m->error = std::string("cannot load the line network: ") + e.what();
+        return false;
+    }
+    m->routes();
+    if (m->options.port == 0) {
+        m->port = m->http.bind_to_any_port(m->options.bindAddress);
+    } else {
+        m->port = m->http.bind_to_port(m->options.bindAddress, m->options.port) ? m->options.port : -1;
+    }
+    if (m->port <= 0) {
+        m->error = "cannot listen on " + m->options.bindAddress + ":" + std::to_string(m->options.port);
+        return false;
+    }
+    {
+        std::lock_guard guard(m->stopMutex);
+        m->running = true;
+    }
+    m->thread = std::thread([this] {
+        m->http.listen_after_bind();
+        std::lock_guard guard(m->stopMutex);
+        m->running = false;
+        m->stopped.notify_all();
+    });
+    // Answer only once the server accepts, so a caller may connect at once.
+    for (int i = 0; i < 500 && !m->http.is_running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return true;
+}
+
+void DemoServer::stop() {
+    if (!m->thread.joinable())
+        return;
+    // listen_after_bind() may not have started its loop yet; stop until it has ended.
+    while (true) {
+        m->http.stop();
+        std::unique_lock lock(m->stopMutex);
+        if (m->stopped.wait_for(lock, std::chrono::milliseconds(20), [this] { return !m->running; }))
+            break;
+    }
+    m->thread.join();
+}
+
+void DemoServer::wait() {
+    std::unique_lock lock(m->stopMutex);
+    m->stopped.wait(lock, [this] { return !m->running; });
+}
+
+bool DemoServer::isRunning() const {
+    return m->http.is_running();
+}
+int DemoServer::port() const {
+    return m->port;
+}
+std::string DemoServer::baseUrl() const {
+    return "http://" + m->options.bindAddress + ":" + std::to_string(m->port);
+}
+const std::string& DemoServer::error() const {
+    return m->error;
+}
+
+bool DemoServer::setClock(const std::string& cityTime) {
+    auto fixed = parseCityTime(cityTime);
+    if (!fixed)
+        return false;
+    m->clock.fix(*fixed);
+    return true;
+}
+
+void DemoServer::advanceClock(std::chrono::milliseconds by) {
+    m->clock.advance(by.count());
+}
+long long DemoServer::nowMillis() const {
+    return m->clock.nowMillis();
+}
+std::size_t DemoServer::soapRequestCount() const {
+    return m->soapRequests.load();
+}
+
+} // namespace tansu::demo
