@@ -1,0 +1,408 @@
+#include "VariableControl/VariableList.h"
+
+#include "Global/MyString.h"
+#include "Global/ScriptException.h"
+
+#include <algorithm>
+
+namespace {
+const char* const kSource = "VariableList";
+
+int elementCount(const VariableItem& first) {
+    // An array declared with length 0 still is one item.
+    return first.arrayLength > 0 ? first.arrayLength : 1;
+}
+} // namespace
+
+VariableList::VariableList(VariableItemPtr item) {
+    if (!item) {
+        isError = true;
+        return;
+    }
+    variableItems.push_back(std::move(item));
+}
+
+VariableList VariableList::copyOf(const VariableList& other) {
+    VariableList copy;
+    copy.variableItems.reserve(other.variableItems.size());
+    for (const auto& item : other.variableItems)
+        copy.variableItems.push_back(VariableItem::copyOf(*item));
+    copy.isSingleArray = other.isSingleArray;
+    copy.isError = other.isError;
+    return copy;
+}
+
+VariableList VariableList::initVariableList4(std::string name, std::string data, int type) {
+    return VariableList(VariableItem::make(std::move(name), std::move(data), type));
+}
+
+VariableList VariableList::getDefaultParamerTypeList1(int n) {
+    VariableList list;
+    for (int i = 0; i < n; ++i)
+        list.variableItems.push_back(
+            VariableItem::make("arg" + std::to_string(i), "", VariableItemType::getObject));
+    return list;
+}
+
+VariableItemPtr VariableList::getVariableItem2(int i) const {
+    if (variableItems.empty())
+        return nullptr;
+    if (i < 0 || i >= size())
+        throw ScriptException(kSource, "变量索引超限");
+    return variableItems[static_cast<size_t>(i)];
+}
+
+std::string VariableList::getVariableItemData2(int i) const {
+    if (i < 0 || i >= size())
+        return {};
+    return variableItems[static_cast<size_t>(i)]->data;
+}
+
+std::string VariableList::getVariableItemName2(int i) const {
+    if (i < 0 || i >= size())
+        return {};
+    return variableItems[static_cast<size_t>(i)]->name;
+}
+
+std::string VariableList::getVariableItemFirstString2(int i) const {
+    if (i < 0 || i >= size())
+        return {};
+    return variableItems[static_cast<size_t>(i)]->firstString;
+}
+
+void VariableList::checkRoom(size_t more) const {
+    if (maxItems != 0 && variableItems.size() + more > maxItems)
+        throw ScriptException(kSource, "变量数量超出限制(" + std::to_string(maxItems) + ")");
+}
+
+int VariableList::addVariableItem1(VariableItemPtr item) {
+    if (!item)
+        return -1;
+    checkRoom(1);
+    variableItems.push_back(std::move(item));
+    return size() - 1;
+}
+
+int VariableList::addVariableItem2(const VariableList& list) {
+    checkRoom(list.variableItems.size());
+    for (const auto& item : list.variableItems)
+        variableItems.push_back(item);
+    return size() - 1;
+}
+
+int VariableList::addVariableItem_AutoCreateArray1(const VariableItemPtr& item) {
+    if (!item)
+        return -1;
+    const int first = size();
+    const int n = item->arrayLength;
+    if (n == 0) {
+        checkRoom(1);
+        variableItems.push_back(item);
+        return first;
+    }
+    if (n < 0)
+        return first;
+    if (maxArrayLength > 0 && n > maxArrayLength)
+        throw ScriptException(kSource, "数组长度超出限制(" + std::to_string(maxArrayLength) + ")");
+    checkRoom(static_cast<size_t>(n));
+    variableItems.reserve(variableItems.size() + static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        auto element = VariableItem::copyOf(*item);
+        element->arrayItemIndex = i;
+        element->Level = item->Level;
+        variableItems.push_back(std::move(element));
+    }
+    return first;
+}
+
+int VariableList::addVariableItem4(std::string name, std::string data, bool isPublic, std::string firstString,
+                                   int arrayLength, int type) {
+    return addVariableItem5(std::move(name), std::move(data), isPublic, std::move(firstString), 0,
+                            arrayLength, type);
+}
+
+int VariableList::addVariableItem5(std::string name, std::string data, bool isPublic, std::string firstString,
+                                   int arrayItemIndex, int arrayLength, int type) {
+    return addVariableItem1(VariableItem::make(std::move(name), std::move(data), type, arrayLength,
+                                               arrayItemIndex, isPublic, std::move(firstString)));
+}
+
+std::string VariableList::toString(std::string_view joiner) const {
+    std::string text;
+    for (const auto& item : variableItems) {
+        text += item->data;
+        text += joiner;
+    }
+    return text;
+}
+
+std::string VariableList::toNetCallParamer(std::string_view joiner) const {
+    std::string text;
+    bool first = true;
+    for (const auto& item : variableItems) {
+        if (!first)
+            text += joiner;
+        first = false;
+        std::string escaped;
+        escaped.reserve(item->data.size());
+        for (char c : item->data) {
+            if (c == '\\')
+                escaped += "\\\\";
+            else
+                escaped += c;
+        }
+        if (!joiner.empty()) {
+            std::string out;
+            size_t i = 0;
+            while (i < escaped.size()) {
+                if (escaped.compare(i, joiner.size(), joiner) == 0) {
+                    out += '\\';
+                    out += joiner;
+                    i += joiner.size();
+                } else {
+                    out += escaped[i++];
+                }
+            }
+            escaped = std::move(out);
+        }
+        text += escaped;
+    }
+    return text;
+}
+
+int VariableList::find(std::string_view name, int arrayItemIndex, bool isPublic,
+                       std::string_view firstString) const {
+    const std::string_view wanted = isPublic ? std::string_view() : firstString;
+    const size_t n = variableItems.size();
+    for (size_t i = 0; i < n; ++i) {
+        const VariableItem& item = *variableItems[i];
+        if (item.arrayItemIndex != arrayItemIndex || item.isPublic != isPublic || item.isDeleted)
+            continue;
+        if (item.name == name && item.firstString == wanted)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int VariableList::getVariableItemListIndex1(std::string_view name, int arrayItemIndex, bool isAutoCreate,
+                                            bool isPublic, std::string_view firstString) {
+    const int found = find(name, arrayItemIndex, isPublic, firstString);
+    if (found >= 0)
+        return found;
+    if (isAutoCreate && arrayItemIndex < 1 && !variableItems.empty())
+        return addVariableItem5(std::string(name), "", isPublic, std::string(firstString), 0, 0,
+                                VariableItemType::getObject);
+    return -1;
+}
+
+int VariableList::getVariableItemListIndex3(const VariableItem& item, bool isAutoCreate) {
+    return getVariableItemListIndex1(item.name, item.arrayItemIndex, isAutoCreate, item.isPublic,
+                                     item.firstString);
+}
+
+int VariableList::getVariableItemListIndex4(std::string_view name, bool isAutoCreate, bool isPublic,
+                                            std::string_view firstString) {
+    return getVariableItemListIndex1(name, 0, isAutoCreate, isPublic, firstString);
+}
+
+int VariableList::getVariableItemListIndexEx(std::string_view name, int arrayItemIndex,
+                                             std::string_view firstString, bool isAutoCreate,
+                                             bool isCreatePublic) {
+    int found = find(name, arrayItemIndex, false, firstString);
+    if (found >= 0)
+        return found;
+    found = find(name, arrayItemIndex, true, {});
+    if (found >= 0)
+        return found;
+    if (isAutoCreate && arrayItemIndex <= 0)
+        return addVariableItem5(std::string(name), "", isCreatePublic, std::string(firstString), 0, 0,
+                                VariableItemType::getObject);
+    return -1;
+}
+
+int VariableList::indexOfItem(const VariableItem* item) const {
+    for (size_t i = 0; i < variableItems.size(); ++i) {
+        if (variableItems[i].get() == item)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int VariableList::findVisible(std::string_view name, std::string_view firstString) const {
+    if (name.empty())
+        return -1;
+    const int local = find(name, 0, false, firstString);
+    if (local >= 0)
+        return local;
+    return find(name, 0, true, {});
+}
+
+bool VariableList::isVariableItem1(std::string_view name, std::string_view firstString) const {
+    return findVisible(name, firstString) >= 0;
+}
+
+bool VariableList::isVariableItem2(std::string_view name, std::string_view firstString) const {
+    return find(name, 0, false, firstString) >= 0;
+}
+
+bool VariableList::isPublicVariableItem(std::string_view name) const {
+    return find(name, 0, true, {}) >= 0;
+}
+
+int VariableList::gatherCount(int index) const {
+    const VariableItem& item = *variableItems[static_cast<size_t>(index)];
+    if (!item.isArray())
+        return 1;
+    const int left = elementCount(item) - item.arrayItemIndex;
+    int count = 1;
+    // Only the consecutive items of the same array belong to it.
+    while (count < left && index + count < size()) {
+        const VariableItem& next = *variableItems[static_cast<size_t>(index + count)];
+        if (next.name != item.name || next.firstString != item.firstString ||
+            next.isPublic != item.isPublic || next.arrayItemIndex != item.arrayItemIndex + count)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+VariableList VariableList::getVariableList2(int index) const {
+    VariableList list;
+    if (index < 0 || index >= size()) {
+        list.isError = true;
+        return list;
+    }
+    const int count = gatherCount(index);
+    list.variableItems.assign(variableItems.begin() + index, variableItems.begin() + index + count);
+    return list;
+}
+
+VariableList VariableList::getVariableList1(const VariableItem& item) const {
+    return getVariableList2(indexOfItem(&item));
+}
+
+VariableList VariableList::let(const VariableItemPtr& target, const VariableList* source) {
+    if (!target)
+        throw ScriptException(kSource, "缺少被赋值的对象");
+    if (!source)
+        return VariableList(target);
+    if (source->size() >= 2 && !source->isSingleArray)
+        throw ScriptException(kSource, "暂不支持多类型的赋值方式");
+    if (source->isSingleArray) {
+        if (!target->isArray())
+            throw ScriptException(kSource, "被赋值的变量非数组");
+        if (!letArray(*target, *source, false))
+            throw ScriptException(kSource, "赋值失败");
+        const int at = getVariableItemListIndex3(*target, false);
+        return getVariableList2(at);
+    }
+    if (source->empty() || !letData(*target, *source->variableItems.front(), false))
+        throw ScriptException(kSource, "赋值失败");
+    return VariableList(target);
+}
+
+bool VariableList::letData(const VariableItem& target, const VariableItem& source, bool isAutoCreate) {
+    const int found = getVariableItemListIndex3(target, false);
+    if (found < 0) {
+        if (!isAutoCreate)
+            return false;
+        addVariableItem5(target.name, source.data, target.isPublic, target.firstString, 0, 0,
+                         source.isArray() ? source.type - 1 : source.type);
+        return true;
+    }
+    VariableItem& stored = *variableItems[static_cast<size_t>(found)];
+    int type = source.type;
+    if (!source.isArray())
+        type += 1;
+    if (!stored.isArray())
+        type -= 1;
+    // Copy through a temporary: the source may be the stored item itself.
+    std::string data = source.data;
+    stored.data = std::move(data);
+    stored.type = type;
+    return true;
+}
+
+bool VariableList::letArray(const VariableItem& target, const VariableList& source, bool /*isAutoCreate*/) {
+    const int found = getVariableItemListIndex3(target, false);
+    if (found < 0)
+        return false;
+    const int n = source.size();
+    const int have = gatherCount(found);
+    if (n == have) {
+        // Same length: overwrite in place. Read every source first, since the
+        // source may hold the very items being overwritten.
+        std::vector<std::pair<std::string, int>> values;
+        values.reserve(static_cast<size_t>(n));
+        for (const auto& item : source.variableItems)
+            values.emplace_back(item->data, item->isArray() ? item->type : item->type + 1);
+        for (int i = 0; i < n; ++i) {
+            VariableItem& element = *variableItems[static_cast<size_t>(found + i)];
+            element.data = std::move(values[static_cast<size_t>(i)].first);
+            element.type = values[static_cast<size_t>(i)].second;
+        }
+        return true;
+    }
+    if (maxArrayLength > 0 && n > maxArrayLength)
+        throw ScriptException(kSource, "数组长度超出限制(" + std::to_string(maxArrayLength) + ")");
+    const VariableItemPtr keep = variableItems[static_cast<size_t>(found)];
+    // Keep the source items alive and readable while the old elements go.
+    const std::vector<VariableItemPtr> sourceItems = source.variableItems;
+    if (!delVariableItemWithIndex(found, 0, true))
+        throw ScriptException(kSource, "数组删除错误");
+    checkRoom(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const VariableItem& item = *sourceItems[static_cast<size_t>(i)];
+        variableItems.push_back(VariableItem::make(keep->name, item.data,
+                                                   item.isArray() ? item.type : item.type + 1, n, i,
+                                                   keep->isPublic, keep->firstString));
+    }
+    return true;
+}
+
+bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool autoDelAll) {
+    if (variableItems.empty() || index < 0 || index >= size() || arrayItemIndex < 0 ||
+        index + arrayItemIndex >= size())
+        return false;
+    if (!autoDelAll) {
+        variableItems.erase(variableItems.begin() + index + arrayItemIndex);
+        return true;
+    }
+    const int length = gatherCount(index);
+    if (length < arrayItemIndex || index + length > size())
+        return false;
+    variableItems.erase(variableItems.begin() + index + arrayItemIndex,
+                        variableItems.begin() + index + length);
+    return true;
+}
+
+bool VariableList::delVariableItemWithFirstString(std::string_view firstString) {
+    const auto before = variableItems.size();
+    std::erase_if(variableItems,
+                  [&](const VariableItemPtr& item) { return item->firstString == firstString; });
+    return variableItems.size() != before;
+}
+
+bool VariableList::delVariableItemOfPoc(int pocId, std::string_view pocName) {
+    std::string prefix = "sub_" + std::to_string(pocId) + "_";
+    prefix += pocName;
+    const auto before = variableItems.size();
+    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
+        return MyString::startsWith(item->firstString, prefix);
+    });
+    return variableItems.size() != before;
+}
+
+void VariableList::removeAllPublicItem() {
+    std::erase_if(variableItems, [](const VariableItemPtr& item) { return item->firstString.empty(); });
+}
+
+void VariableList::removeAllSubItem() {
+    std::erase_if(variableItems, [](const VariableItemPtr& item) { return !item->firstString.empty(); });
+}
+
+void VariableList::createTestList() {
+    variableItems.push_back(VariableItem::make("var1", "1", VariableItemType::getObjectArray));
+    variableItems.push_back(VariableItem::make("var2", "2", VariableItemType::getObjectArray));
+    variableItems.push_back(VariableItem::make("var3", "3", VariableItemType::getObject));
+}

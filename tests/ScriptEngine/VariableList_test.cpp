@@ -1,0 +1,208 @@
+#include "Global/ScriptException.h"
+#include "VariableControl/ParamerList.h"
+#include "VariableControl/VariableList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ScriptException& e) {
+        return "[" + e.source + "] " + e.message;
+    }
+    return "";
+}
+
+const std::string kLocal = "sub_900_main_1";
+
+} // namespace
+
+TEST(VariableList, TestVariables) {
+    VariableList store;
+    store.createTestList();
+    ASSERT_EQ(store.size(), 3);
+    EXPECT_EQ(store.getVariableItemName2(0), "var1");
+    EXPECT_EQ(store.variableItems[0]->type, VariableItemType::getObjectArray);
+    EXPECT_EQ(store.getVariableItemData2(2), "3");
+    EXPECT_TRUE(store.isPublicVariableItem("var3"));
+    EXPECT_EQ(store.getVariableItemData2(9), "");
+}
+
+TEST(VariableList, LocalsHidePublicsAndCreateAsAsked) {
+    VariableList store;
+    store.createTestList();
+    store.addVariableItem5("a", "public", true, "", 0, 0, 0);
+    store.addVariableItem5("a", "local", false, kLocal, 0, 0, 0);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("a", kLocal)), "local");
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("a", "sub_901_main_1")), "public");
+    // Creation only for element index 0 or less.
+    EXPECT_EQ(store.getVariableItemListIndexEx("b", 1, kLocal, true, false), -1);
+    const int local = store.getVariableItemListIndexEx("b", 0, kLocal, true, false);
+    ASSERT_GE(local, 0);
+    EXPECT_FALSE(store.variableItems[static_cast<size_t>(local)]->isPublic);
+    EXPECT_EQ(store.getVariableItemFirstString2(local), kLocal);
+    const int pub = store.getVariableItemListIndexEx("c", 0, kLocal, true, true);
+    EXPECT_EQ(store.getVariableItemFirstString2(pub), "");
+}
+
+TEST(VariableList, ArrayDeclarationGatheringAndErrors) {
+    VariableList store;
+    store.createTestList();
+    const int first = store.addVariableItem_AutoCreateArray1(
+        VariableItem::make("arr", "", VariableItemType::getObjectArray, 3, 0, false, kLocal));
+    ASSERT_EQ(first, 3);
+    ASSERT_EQ(store.size(), 6);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(store.variableItems[static_cast<size_t>(first + i)]->arrayItemIndex, i);
+    store.addVariableItem5("after", "x", true, "", 0, 0, 0);
+    // Gathering takes exactly the array's elements, never the next variable.
+    EXPECT_EQ(store.getVariableList2(first).size(), 3);
+    EXPECT_EQ(store.getVariableList2(first + 1).size(), 2);
+    EXPECT_EQ(store.getVariableItem2(0)->name, "var1");
+    EXPECT_EQ(errorOf([&] { store.getVariableItem2(99); }), "[VariableList] 变量索引超限");
+    // A negative length appends nothing.
+    EXPECT_EQ(store.addVariableItem_AutoCreateArray1(
+                  VariableItem::make("neg", "", VariableItemType::getObjectArray, -1, 0, false, kLocal)),
+              store.size());
+}
+
+TEST(VariableList, AssignmentFollowsTheValueType) {
+    VariableList store;
+    const int at = store.addVariableItem5("a", "", false, kLocal, 0, 0, VariableItemType::getObject);
+    auto a = store.variableItems[static_cast<size_t>(at)];
+    VariableList five = VariableList::initVariableList4("_num", "5", VariableItemType::getNumber);
+    store.let(a, &five);
+    EXPECT_EQ(a->data, "5");
+    EXPECT_EQ(a->type, VariableItemType::getNumber);
+    VariableList text = VariableList::initVariableList4("_str", "x", VariableItemType::getObject);
+    store.let(a, &text);
+    EXPECT_EQ(a->type, VariableItemType::getObject);
+    // No source changes nothing.
+    EXPECT_EQ(store.let(a, nullptr).getSingleItem(), a);
+}
+
+TEST(VariableList, AssignmentErrors) {
+    VariableList store;
+    store.addVariableItem5("s", "", false, kLocal, 0, 0, 0);
+    auto s = store.variableItems[0];
+    VariableList two;
+    two.addVariableItem1(VariableItem::make("x", "1", 0));
+    two.addVariableItem1(VariableItem::make("y", "2", 0));
+    VariableList array = VariableList::copyOf(two);
+    array.isSingleArray = true;
+    VariableList one = VariableList::initVariableList4("v", "1", 0);
+    auto stranger = VariableItem::make("nobody", "", 0, 0, 0, false, kLocal);
+    const struct {
+        std::function<void()> f;
+        const char* error;
+    } cases[] = {
+        {[&] { store.let(nullptr, &one); }, "[VariableList] 缺少被赋值的对象"},
+        {[&] { store.let(s, &two); }, "[VariableList] 暂不支持多类型的赋值方式"},
+        {[&] { store.let(s, &array); }, "[VariableList] 被赋值的变量非数组"},
+        {[&] { store.let(stranger, &one); }, "[VariableList] 赋值失败"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(errorOf(c.f), c.error);
+    // A scalar type that records an array length is inconsistent.
+    auto odd = VariableItem::make("odd", "", VariableItemType::getObject, 2, 0, true, "");
+    EXPECT_EQ(errorOf([&] { (void)odd->isArray(); }), "[VariableItem] odd不具备数组属性");
+}
+
+TEST(VariableList, ArrayAssignmentInPlaceAndMoving) {
+    VariableList store;
+    store.addVariableItem_AutoCreateArray1(
+        VariableItem::make("arr", "", VariableItemType::getObjectArray, 2, 0, false, kLocal));
+    store.addVariableItem5("other", "o", true, "", 0, 0, 0);
+    auto first = store.variableItems[0];
+    VariableList same;
+    same.isSingleArray = true;
+    same.addVariableItem1(VariableItem::make("_num", "7", VariableItemType::getNumber));
+    same.addVariableItem1(VariableItem::make("_str", "b", VariableItemType::getObject));
+    VariableList result = store.let(first, &same);
+    ASSERT_EQ(store.size(), 3);
+    EXPECT_EQ(store.getVariableItemData2(0), "7");
+    EXPECT_EQ(store.variableItems[0]->type, VariableItemType::getNumberArray);
+    EXPECT_EQ(store.variableItems[1]->type, VariableItemType::getObjectArray);
+    EXPECT_EQ(result.size(), 2);
+
+    // A different length moves the array to the end of the store.
+    VariableList longer = VariableList::copyOf(same);
+    longer.addVariableItem1(VariableItem::make("_str", "c", VariableItemType::getObject));
+    result = store.let(first, &longer);
+    ASSERT_EQ(store.size(), 4);
+    EXPECT_EQ(store.getVariableItemName2(0), "other");
+    EXPECT_EQ(store.getVariableItemData2(3), "c");
+    EXPECT_EQ(store.variableItems[3]->arrayLength, 3);
+    EXPECT_EQ(store.variableItems[3]->arrayItemIndex, 2);
+    EXPECT_EQ(result.size(), 3);
+}
+
+TEST(VariableList, DeletionByScope) {
+    VariableList store;
+    store.createTestList();
+    store.addVariableItem5("a", "", false, "sub_900_main_1", 0, 0, 0);
+    store.addVariableItem5("b", "", false, "sub_900_main_2", 0, 0, 0);
+    store.addVariableItem5("a", "", false, "sub_901_main_1", 0, 0, 0);
+    store.addVariableItem5("c", "", false, "sub_9001_main_1", 0, 0, 0);
+    EXPECT_TRUE(store.delVariableItemOfPoc(900, "main"));
+    EXPECT_EQ(store.size(), 5); // the other processes' locals stay (9001 is not 900)
+    EXPECT_TRUE(store.delVariableItemWithFirstString("sub_901_main_1"));
+    EXPECT_EQ(store.size(), 4);
+    VariableList copy = VariableList::copyOf(store);
+    copy.removeAllPublicItem();
+    EXPECT_EQ(copy.size(), 1);
+    store.removeAllSubItem();
+    EXPECT_EQ(store.size(), 3);
+    EXPECT_FALSE(store.delVariableItemWithIndex(3, 0, false));
+    EXPECT_TRUE(store.delVariableItemWithIndex(0, 1, false));
+    EXPECT_EQ(store.getVariableItemName2(1), "var3");
+}
+
+TEST(VariableList, NetCallText) {
+    VariableList value;
+    value.addVariableItem1(VariableItem::make("x", "a;b", 0));
+    value.addVariableItem1(VariableItem::make("y", "c\\d", 0));
+    EXPECT_EQ(value.toNetCallParamer(";"), "a\\;b;c\\\\d");
+    EXPECT_EQ(VariableList().toNetCallParamer(";"), "");
+    EXPECT_EQ(value.toString(), "a;b,c\\d,");
+}
+
+TEST(VariableList, StoreBudget) {
+    VariableList store;
+    store.maxItems = 3;
+    store.maxArrayLength = 10;
+    store.createTestList();
+    EXPECT_EQ(errorOf([&] { store.addVariableItem5("x", "", true, "", 0, 0, 0); }),
+              "[VariableList] 变量数量超出限制(3)");
+    store.maxItems = 0;
+    EXPECT_EQ(errorOf([&] {
+                  store.addVariableItem_AutoCreateArray1(
+                      VariableItem::make("big", "", VariableItemType::getObjectArray, 11, 0, true, ""));
+              }),
+              "[VariableList] 数组长度超出限制(10)");
+}
+
+TEST(ParamerList, ArgumentsAndTypes) {
+    ParamerList args;
+    args.addData2("hello");
+    args.add2(VariableItem::make("arr", "x", VariableItemType::getObjectArray));
+    VariableList many;
+    many.addVariableItem1(VariableItem::make("a", "1", 0));
+    many.addVariableItem1(VariableItem::make("a", "2", 0));
+    args.add1(many);
+    Paramers p(&args);
+    EXPECT_EQ(p.size(), 3);
+    EXPECT_EQ(p.getString(0), "hello");
+    EXPECT_EQ(p.getString(7), "");
+    EXPECT_EQ(p.getArray(2), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(p.getArray(5), std::nullopt);
+    auto types = args.toParamerTypeList();
+    ASSERT_TRUE(types);
+    EXPECT_EQ(types->variableItems[1]->type, VariableItemType::getObjectArray);
+    EXPECT_EQ(ParamerList().toParamerTypeList(), std::nullopt);
+    args.reverse();
+    EXPECT_EQ(Paramers(&args).getString(2), "hello");
+    EXPECT_EQ(Paramers(nullptr).getString(0), "");
+}
