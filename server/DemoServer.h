@@ -24,7 +24,7 @@
 // destructor stops the server. Link the target `tansu_demo_server_lib`.
 //
 // The service namespace of the actions is kServiceNamespace
-// ("http://tansu.example/"); requests in another namespace are answered in theirs.
+// ("http://tansu.example.cn/"); requests in another namespace are answered in theirs.
 #pragma once
 
 #include <chrono>

@@ -22,7 +22,7 @@ namespace tansu::demo {
 
 // The namespace of every action of the demo back end. A request may carry
 // another namespace; the answer echoes whatever the request used.
-inline constexpr std::string_view kServiceNamespace = "http://tansu.example/";
+inline constexpr std::string_view kServiceNamespace = "http://tansu.example.cn/";
 
 // Requests larger than this are refused with a fault before they are parsed.
 inline constexpr std::size_t kMaxEnvelopeBytes = 256 * 1024;

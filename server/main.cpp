@@ -1,6 +1,6 @@
 // tansu-demo-server: the demo back end of a fictional city for the Tansu client.
 //
-//   tansu-demo-server [--bind 127.0.0.1] [--port N | --port 0 --port-file FILE]
+//   tansu-demo-server [--bind 127.0.0.1] [--port 8080 | --port 0 --port-file FILE]
 //                     [--clock "2026-12-11 08:30:00"] [--data DIR] [--db FILE]
 //                     [--delay-ms N] [--fail-rate 0.1] [--seed N] [--only official|backup] [--quiet]
 //
@@ -61,6 +61,8 @@ bool writePortFile(const std::string& file, int port) {
 int main(int argc, char** argv) {
     tansu::demo::DemoServerOptions options;
     options.logRequests = true;
+    // The client's built-in configuration expects the demo back end here.
+    options.port = 8080;
     options.dataDir.clear();
     std::string portFile;
     for (int i = 1; i < argc; ++i) {

@@ -19,7 +19,7 @@ using SoapProtocolTest = ServerFixture;
 TEST_F(SoapProtocolTest, AnswersAnEmptyActionWithTheDatasetInsideTheResultElement) {
     SoapResult result = SoapTestClient(server->port()).call("anonymousUserRegister");
     ASSERT_EQ(result.status, 200);
-    EXPECT_NE(result.body.find("<anonymousUserRegisterResponse xmlns=\"http://tansu.example/\">"
+    EXPECT_NE(result.body.find("<anonymousUserRegisterResponse xmlns=\"http://tansu.example.cn/\">"
                                "<anonymousUserRegisterResult><NewDataSet"),
               std::string::npos)
         << result.body;
@@ -66,13 +66,14 @@ struct BadRequest {
 TEST_F(SoapProtocolTest, RefusesBadRequestsWithAFaultAndKeepsServing) {
     const std::string good = buildEnvelope("getBusLineRoute", {{"busLine", "1"}});
     const BadRequest cases[] = {
-        {"not xml", "this is not xml <", "http://tansu.example/getBusLineRoute", "well-formed"},
-        {"truncated", good.substr(0, good.size() / 2), "http://tansu.example/getBusLineRoute", "well-formed"},
-        {"unknown action", buildEnvelope("getFlightTimes", {}), "http://tansu.example/getFlightTimes",
+        {"not xml", "this is not xml <", "http://tansu.example.cn/getBusLineRoute", "well-formed"},
+        {"truncated", good.substr(0, good.size() / 2), "http://tansu.example.cn/getBusLineRoute",
+         "well-formed"},
+        {"unknown action", buildEnvelope("getFlightTimes", {}), "http://tansu.example.cn/getFlightTimes",
          "unknown action"},
-        {"missing parameter", buildEnvelope("getBusLineRoute", {}), "http://tansu.example/getBusLineRoute",
+        {"missing parameter", buildEnvelope("getBusLineRoute", {}), "http://tansu.example.cn/getBusLineRoute",
          "missing parameter: busLine"},
-        {"header names another action", good, "http://tansu.example/getBusLocation", "SOAPAction"},
+        {"header names another action", good, "http://tansu.example.cn/getBusLocation", "SOAPAction"},
         {"not an envelope", "<?xml version=\"1.0\"?><html><body/></html>", "", "envelope"},
         {"empty body",
          "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body/>"
@@ -80,9 +81,9 @@ TEST_F(SoapProtocolTest, RefusesBadRequestsWithAFaultAndKeepsServing) {
          "", "no action"},
         {"entities",
          "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]>" + good.substr(good.find('\n') + 1),
-         "http://tansu.example/getBusLineRoute", "document type"},
+         "http://tansu.example.cn/getBusLineRoute", "document type"},
         {"too large", buildEnvelope("getBusLineRoute", {{"busLine", std::string(300 * 1024, 'x')}}),
-         "http://tansu.example/getBusLineRoute", "too large"},
+         "http://tansu.example.cn/getBusLineRoute", "too large"},
     };
     SoapTestClient client(server->port());
     for (const auto& bad : cases) {
@@ -99,7 +100,7 @@ TEST_F(SoapProtocolTest, RefusesBadRequestsWithAFaultAndKeepsServing) {
 TEST_F(SoapProtocolTest, AcceptsTheHeaderWithQuotesOrWithoutNamespace) {
     const std::string body = buildEnvelope("getChargePointArea", {});
     SoapTestClient client(server->port());
-    for (const char* header : {"\"http://tansu.example/getChargePointArea\"", "getChargePointArea", ""}) {
+    for (const char* header : {"\"http://tansu.example.cn/getChargePointArea\"", "getChargePointArea", ""}) {
         SoapResult result = client.post(body, header);
         EXPECT_EQ(result.status, 200) << header;
     }
@@ -196,11 +197,11 @@ TEST(DemoServerLifecycle, ADatabaseFileKeepsAccountsBetweenRuns) {
 }
 
 TEST(SoapEnvelopeUnit, SoapActionHeaderRules) {
-    EXPECT_TRUE(soapActionAgrees("http://tansu.example/getBusLocation", "getBusLocation"));
+    EXPECT_TRUE(soapActionAgrees("http://tansu.example.cn/getBusLocation", "getBusLocation"));
     EXPECT_TRUE(soapActionAgrees("\"http://x/getBusLocation\"", "getBusLocation"));
     EXPECT_TRUE(soapActionAgrees("", "getBusLocation"));
-    EXPECT_FALSE(soapActionAgrees("http://tansu.example/xgetBusLocation", "getBusLocation"));
-    EXPECT_FALSE(soapActionAgrees("http://tansu.example/getBusLineRoute", "getBusLocation"));
+    EXPECT_FALSE(soapActionAgrees("http://tansu.example.cn/xgetBusLocation", "getBusLocation"));
+    EXPECT_FALSE(soapActionAgrees("http://tansu.example.cn/getBusLineRoute", "getBusLocation"));
 }
 
 TEST(SoapEnvelopeUnit, EscapesTextAndDropsControlCharacters) {

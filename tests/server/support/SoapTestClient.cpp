@@ -102,7 +102,7 @@ std::optional<Fragment> parseFragment(const std::string& text) {
 SoapTestClient::SoapTestClient(int port, std::string path) : m_port(port), m_path(std::move(path)) {}
 
 SoapResult SoapTestClient::call(const std::string& action, const Parameters& parameters) const {
-    return post(buildEnvelope(action, parameters), "http://tansu.example/" + action);
+    return post(buildEnvelope(action, parameters), "http://tansu.example.cn/" + action);
 }
 
 SoapResult SoapTestClient::post(const std::string& body, const std::string& soapAction) const {

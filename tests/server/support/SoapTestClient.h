@@ -42,7 +42,7 @@ struct SoapResult {
 };
 
 std::string buildEnvelope(const std::string& action, const Parameters& parameters,
-                          const std::string& ns = "http://tansu.example/");
+                          const std::string& ns = "http://tansu.example.cn/");
 // Cuts the "NewDataSet" (else "DocumentElement") fragment out of a body.
 std::optional<std::string> cutFragment(const std::string& body);
 std::optional<Fragment> parseFragment(const std::string& text);
