@@ -8,10 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     platform::Application app(argc, argv);
-    platform::ui::PhoneWindow window;
+    auto& window = platform::ui::PhoneWindow::instance();
     window.show();
 
     if (auto dir = app.option("--tour"); !dir.empty()) {
