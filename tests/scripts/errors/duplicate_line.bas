@@ -1,0 +1,4 @@
+sub main(ObjectArray args[10])
+  Object a Object a
+endsub
+' expect error: [Expression] 变量重复声明

@@ -1,0 +1,4 @@
+sub main(ObjectArray args[10])
+  Object 5
+endsub
+' expect error: [Expression] 变量重复声明或以关键字作为变量名

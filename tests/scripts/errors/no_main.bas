@@ -1,0 +1,3 @@
+sub start()
+endsub
+' expect error: [PocItem] 没有找到用户方法:main

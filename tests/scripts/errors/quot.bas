@@ -1,0 +1,4 @@
+sub main(ObjectArray args[10])
+  quot()
+endsub
+' expect error: [Expression] 外部函数无返回值

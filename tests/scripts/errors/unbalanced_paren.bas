@@ -1,0 +1,4 @@
+sub main(ObjectArray args[10])
+  println(1))
+endsub
+' expect error: [Expression] 文法错误
