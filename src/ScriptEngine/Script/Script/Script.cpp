@@ -93,13 +93,14 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
             continue;
         if (trace)
             log("run: " + *line);
-        poc->pocContext.Pi += 1;
         if (line->empty()) {
-            // The position ran past the last line of its shell: the process
-            // has nothing left to run and ends instead of spinning.
+            // The position ran past the last line of its shell (or before
+            // its first): the process has nothing left to run and ends
+            // instead of spinning.
             killPoc1(*poc);
             continue;
         }
+        poc->pocContext.Pi += 1;
         expression->runCmdLine(*line);
     }
     return curFunctionResult;
