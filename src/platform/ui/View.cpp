@@ -143,8 +143,8 @@ void View::Impl::applyGeometry() {
     if (!widget)
         return;
     Point shift;
-    if (auto super = superview.lock())
-        shift = super->impl()->boundsOrigin;
+    if (superview)
+        shift = superview->impl()->boundsOrigin;
     const double x = displayFrame.x - shift.x;
     const double y = displayFrame.y - shift.y;
     const int left = static_cast<int>(std::lround(x));
@@ -215,7 +215,7 @@ View::~View() {
     // Subviews that others still hold leave with their widgets intact.
     auto children = std::move(m_impl->subviews);
     for (auto& child : children) {
-        child->impl()->superview.reset();
+        child->impl()->superview = nullptr;
         if (child->impl()->widget) {
             child->impl()->widget->hide();
             child->impl()->widget->setParent(nullptr);
@@ -257,14 +257,14 @@ namespace {
 Point originInWindow(const View* view) {
     Point p;
     for (auto* v = view; v;) {
-        auto super = v->superview();
+        auto* super = v->impl()->superview;
         p.x += v->frame().x;
         p.y += v->frame().y;
         if (!super)
             break;
         p.x -= super->impl()->boundsOrigin.x;
         p.y -= super->impl()->boundsOrigin.y;
-        v = super.get();
+        v = super;
     }
     // The window's own root has its origin at the window's.
     return p;
@@ -317,7 +317,7 @@ void View::attach(std::shared_ptr<View> view, int index) {
     if (!view || view.get() == this)
         return;
     auto keep = view;
-    if (auto old = view->superview(); old) {
+    if (auto* old = view->impl()->superview) {
         auto& subs = old->impl()->subviews;
         subs.erase(std::remove(subs.begin(), subs.end(), view), subs.end());
     }
@@ -325,7 +325,7 @@ void View::attach(std::shared_ptr<View> view, int index) {
     if (index < 0 || index > static_cast<int>(subs.size()))
         index = static_cast<int>(subs.size());
     subs.insert(subs.begin() + index, view);
-    view->impl()->superview = weak_from_this();
+    view->impl()->superview = this;
     auto* w = view->impl()->widget.data();
     if (w && m_impl->widget) {
         if (w->parentWidget() != m_impl->widget)
@@ -346,14 +346,14 @@ void View::attach(std::shared_ptr<View> view, int index) {
 }
 
 void View::removeFromSuperview() {
-    auto super = superview();
+    auto* super = m_impl->superview;
     if (!super)
         return;
     auto keep = weak_from_this().lock();
     auto& subs = super->impl()->subviews;
     subs.erase(std::remove_if(subs.begin(), subs.end(), [this](auto& v) { return v.get() == this; }),
                subs.end());
-    m_impl->superview.reset();
+    m_impl->superview = nullptr;
     if (m_impl->widget) {
         m_impl->widget->hide();
         m_impl->widget->setParent(nullptr);
@@ -385,7 +385,7 @@ void View::sendSubviewToBack(const View& view) {
 }
 
 std::shared_ptr<View> View::superview() const {
-    return m_impl->superview.lock();
+    return m_impl->superview ? m_impl->superview->weak_from_this().lock() : nullptr;
 }
 
 std::vector<std::shared_ptr<View>> View::subviews() const {
@@ -393,11 +393,11 @@ std::vector<std::shared_ptr<View>> View::subviews() const {
 }
 
 bool View::isDescendantOfView(const View& other) const {
-    for (auto v = weak_from_this().lock(); v; v = v->superview()) {
-        if (v.get() == &other)
+    for (const View* v = this; v; v = v->impl()->superview) {
+        if (v == &other)
             return true;
     }
-    return this == &other;
+    return false;
 }
 
 std::shared_ptr<View> View::viewWithTag(int tag) {
@@ -411,13 +411,9 @@ std::shared_ptr<View> View::viewWithTag(int tag) {
 }
 
 bool View::isInWindow() const {
-    const View* v = this;
-    std::shared_ptr<View> hold;
-    while (v) {
+    for (const View* v = this; v; v = v->impl()->superview) {
         if (v->impl()->isWindowRoot)
             return true;
-        hold = v->superview();
-        v = hold.get();
     }
     return false;
 }
@@ -506,15 +502,11 @@ void View::setOpaque(bool opaque) {
 }
 
 bool View::isVisibleOnScreen() const {
-    const View* v = this;
-    std::shared_ptr<View> hold;
-    while (v) {
+    for (const View* v = this; v; v = v->impl()->superview) {
         if (v->isHidden() || v->presentationAlpha() < 0.01)
             return false;
         if (v->impl()->isWindowRoot)
             return true;
-        hold = v->superview();
-        v = hold.get();
     }
     return false;
 }

@@ -82,7 +82,9 @@ struct View::Impl {
     Color borderColor{Color::black()};
     QGraphicsOpacityEffect* effect{nullptr};
 
-    std::weak_ptr<View> superview;
+    // The superview owns this view, so the plain pointer stays valid; the
+    // superview clears it when it lets go or goes.
+    View* superview{nullptr};
     std::vector<std::shared_ptr<View>> subviews;
     std::vector<std::pair<int, std::function<void(Point)>>> tapHandlers;
 
