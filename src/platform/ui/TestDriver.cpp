@@ -3,6 +3,7 @@
 #include "platform/RunLoop.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/HtmlView.h"
 #include "platform/ui/PhoneWindow.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
@@ -226,6 +227,17 @@ bool TestDriver::tapRow(TableView& table, int row) {
     const bool handled = table.selectRowByTap(row);
     runUntilIdle();
     return handled;
+}
+
+bool TestDriver::tapLink(HtmlView& view, const std::string& href) {
+    if (!isTouchable(view))
+        return false;
+    auto links = view.links();
+    if (std::find(links.begin(), links.end(), href) == links.end())
+        return false;
+    view.activateLink(href);
+    runUntilIdle();
+    return true;
 }
 
 bool TestDriver::type(TextField& field, const std::string& text) {

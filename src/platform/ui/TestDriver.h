@@ -78,6 +78,10 @@ public:
     bool tapTag(int tag);
     bool doubleTap(View& view, Point point);
     bool tapRow(TableView& table, int row);
+    // Taps a link of an HTML view by its target as written in the page; false
+    // when the page has no such link or the view cannot be touched. Whether
+    // the link is followed is the view's delegate's decision.
+    bool tapLink(HtmlView& view, const std::string& href);
 
     // --- typing ---------------------------------------------------------------
     // Taps the field (it may refuse) and types the text at the end.
