@@ -47,6 +47,7 @@ struct DemoServer::Impl {
     std::mutex stopMutex;
     std::condition_variable stopped;
     bool running{false};
+    bool started{false};
 
     ServiceContext context(const httplib::Request& request) {
         std::string host = request.get_header_value("Host");
@@ -235,10 +236,12 @@ DemoServer::~DemoServer() {
 bool DemoServer::start() {
     static std::once_flag xmlInit;
     std::call_once(xmlInit, [] { xmlInitParser(); });
-    if (m->thread.joinable()) {
+    // One server object serves once: its database and routes are made for that run.
+    if (m->started) {
         m->error = "already started";
         return false;
     }
+    m->started = true;
     if (!m->options.clock.empty()) {
         auto fixed = parseCityTime(m->options.clock);
         if (!fixed) {

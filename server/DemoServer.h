@@ -67,6 +67,7 @@ public:
 
     // Loads the city, binds and starts serving on a background thread. Answers
     // false, with error(), when the data, the database or the port fails.
+    // A server starts once; make a new object to serve again.
     bool start();
     // Stops serving and joins the thread; safe to call more than once.
     void stop();

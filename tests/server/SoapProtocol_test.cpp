@@ -165,6 +165,7 @@ TEST(DemoServerLifecycle, StopsAndReleasesThePort) {
     server.stop();
     server.stop();
     EXPECT_EQ(SoapTestClient(port).call("getDateTime").status, 0);
+    EXPECT_FALSE(server.start()) << "a stopped server does not start again";
 }
 
 TEST(DemoServerLifecycle, ReportsAMissingDataFolder) {
