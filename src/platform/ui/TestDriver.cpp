@@ -4,6 +4,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/HtmlView.h"
+#include "platform/ui/MapView.h"
 #include "platform/ui/PhoneWindow.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
@@ -238,6 +239,38 @@ bool TestDriver::tapLink(HtmlView& view, const std::string& href) {
     view.activateLink(href);
     runUntilIdle();
     return true;
+}
+
+bool TestDriver::tapMap(MapView& map, Point point, int taps) {
+    if (!map.isVisibleOnScreen() || !interactionChain(map) || !alerts().empty() || !sheets().empty())
+        return false;
+    auto keep = map.weak_from_this().lock();
+    bool handled = map.performTap(point, taps);
+    if (!handled && taps == 1) {
+        map.deselectAnnotation();
+        handled = true;
+    }
+    runUntilIdle();
+    return handled;
+}
+
+bool TestDriver::tapPin(MapView& map, int annotationIndex) {
+    auto annotations = map.annotations();
+    if (annotationIndex < 0 || annotationIndex >= static_cast<int>(annotations.size()))
+        return false;
+    auto pin = map.viewForAnnotation(annotations[annotationIndex]);
+    return pin && tap(*pin);
+}
+
+bool TestDriver::tapCallout(MapView& map) {
+    auto callout = map.calloutView();
+    if (!callout)
+        return false;
+    for (auto& part : callout->subviews()) {
+        if (auto button = std::dynamic_pointer_cast<Button>(part))
+            return tap(*button);
+    }
+    return false;
 }
 
 bool TestDriver::type(TextField& field, const std::string& text) {

@@ -82,6 +82,12 @@ public:
     // when the page has no such link or the view cannot be touched. Whether
     // the link is followed is the view's delegate's decision.
     bool tapLink(HtmlView& view, const std::string& href);
+    // Touches the map at a point of the view, once or twice (a double tap).
+    bool tapMap(MapView& map, Point point, int taps = 1);
+    // Taps the pin of the annotation at the index (in adding order).
+    bool tapPin(MapView& map, int annotationIndex);
+    // Taps the right accessory of the callout shown now.
+    bool tapCallout(MapView& map);
 
     // --- typing ---------------------------------------------------------------
     // Taps the field (it may refuse) and types the text at the end.
