@@ -189,7 +189,13 @@ Answer getUpdateInfo(ServiceContext& context, const SoapRequest& request) {
         return rows.empty() ? std::string() : rows[0][0];
     };
     std::string latest = setting("latest_version");
-    bool newer = versionParts(version) < versionParts(latest);
+    // "1" and "1.0.0" are the same version: compare part by part, missing parts as 0.
+    auto have = versionParts(version);
+    auto newest = versionParts(latest);
+    std::size_t parts = std::max(have.size(), newest.size());
+    have.resize(parts, 0);
+    newest.resize(parts, 0);
+    bool newer = have < newest;
     Answer answer = Answer::success(newer ? "有新版本" : "已是最新版本");
     answer.useDocumentElement()
         .status()

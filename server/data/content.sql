@@ -3,7 +3,7 @@
 -- answered questions.
 BEGIN;
 INSERT INTO setting VALUES('city', '银川');
-INSERT INTO setting VALUES('latest_version', '1.0.0');
+INSERT INTO setting VALUES('latest_version', '1');
 INSERT INTO setting VALUES('latest_version_note', '新版本支持实时公交到站提醒。');
 INSERT INTO setting VALUES('force_update', 'false');
 

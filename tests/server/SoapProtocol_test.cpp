@@ -35,14 +35,17 @@ TEST_F(SoapProtocolTest, SomeActionsAnswerADocumentElement) {
     EXPECT_EQ(answer.records[0]["systemTime"], std::to_string(*parseCityTime("2026-12-11 08:30:00")));
 }
 
-TEST_F(SoapProtocolTest, EmptyParameterElementsCountAsGiven) {
-    Fragment answer =
-        call("getUpdateInfo", {{"clientType", "iphone"}, {"versionCode", "0.9"}, {"phoneFeature", ""}});
-    EXPECT_EQ(answer.code(), "200");
-    EXPECT_EQ(answer.records[0]["needUpdate"], "true");
-    answer =
-        call("getUpdateInfo", {{"clientType", "iphone"}, {"versionCode", "1.0.0"}, {"phoneFeature", ""}});
-    EXPECT_EQ(answer.records[0]["needUpdate"], "false");
+TEST_F(SoapProtocolTest, EmptyParameterElementsCountAsGivenAndVersionsCompareByNumber) {
+    // The client sends a whole-number version code and an empty "phoneFeature".
+    const std::pair<const char*, const char*> cases[] = {
+        {"0", "true"}, {"0.9", "true"}, {"1", "false"}, {"1.0.0", "false"}, {"2", "false"}, {"10", "false"}};
+    for (const auto& [version, needUpdate] : cases) {
+        Fragment answer =
+            call("getUpdateInfo", {{"clientType", "iphone"}, {"versionCode", version}, {"phoneFeature", ""}});
+        EXPECT_EQ(answer.code(), "200");
+        EXPECT_EQ(answer.records[0]["needUpdate"], needUpdate) << version;
+        EXPECT_EQ(answer.records[0]["fourceUpdate"], "false");
+    }
 }
 
 TEST_F(SoapProtocolTest, TextWithMarkupSurvivesTheEnvelope) {
