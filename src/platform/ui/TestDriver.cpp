@@ -6,6 +6,7 @@
 #include "platform/ui/HtmlView.h"
 #include "platform/ui/MapView.h"
 #include "platform/ui/PhoneWindow.h"
+#include "platform/ui/ScannerView.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/ViewPrivate.h"
@@ -418,6 +419,21 @@ bool TestDriver::runUntil(const std::function<bool()>& done, double limitSeconds
 bool TestDriver::screenshot(const std::string& path) {
     runUntilIdle();
     return PhoneWindow::instance().writeScreenshot(path);
+}
+
+} // namespace platform::ui
+
+namespace platform::ui {
+
+bool TestDriver::scanImage(const std::string& path) {
+    for (auto& view : PhoneWindow::instance().presentedModals()) {
+        if (auto scanner = std::dynamic_pointer_cast<ScannerView>(view)) {
+            const bool read = scanner->scanImageFile(path);
+            runUntilIdle();
+            return read;
+        }
+    }
+    return false;
 }
 
 } // namespace platform::ui

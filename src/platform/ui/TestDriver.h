@@ -122,6 +122,9 @@ public:
     bool runUntil(const std::function<bool()>& done, double limitSeconds = 10);
 
     bool screenshot(const std::string& path);
+    // Hands an image file to the scanner presented now; false when none is
+    // presented or the image holds no code.
+    bool scanImage(const std::string& path);
 
     // True when a point of the view would receive a touch (nothing in front).
     bool isTouchable(const View& view) const;
