@@ -101,6 +101,7 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
             continue;
         }
         poc->pocContext.Pi += 1;
+        ++linesRun;
         expression->runCmdLine(*line);
     }
     return curFunctionResult;

@@ -94,8 +94,11 @@ public:
     void setLogSink(LogSink sink) { m_logSink = std::move(sink); }
     bool trace{false};
 
-    // Counts one unit of the store's text towards the memory budget.
+    // Checks the text held by the variable store against the memory budget.
     void checkStoreBudget();
+
+    // Command lines run by this instance since it was made.
+    long long linesRun { 0 };
 
 private:
     Script() = default;

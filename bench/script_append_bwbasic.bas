@@ -1,0 +1,8 @@
+10 DIM A(__N__ + 1)
+20 I = 0
+30 WHILE I <> __N__
+40 A(I) = I
+50 I = I + 1
+60 WEND
+70 PRINT I
+80 SYSTEM
