@@ -117,6 +117,15 @@ TEST_F(BusActionsTest, LoopLineVehiclesAreCounted) {
         }));
 }
 
+TEST_F(BusActionsTest, AtTheStartOfALoopTheBusesComingRoundAreCounted) {
+    // 101 leaves 怀远市场 every 5 minutes and is back there after 20 stops of 90 s.
+    Fragment answer = call(
+        "getBusLocation",
+        {{"lineNumber", "101"}, {"GPSNumber", "怀远市场"}, {"busCount", "3"}, {"lastStation", "怀远市场"}});
+    ASSERT_EQ(answer.code(), "200");
+    EXPECT_EQ(answer.records[0]["distance"], "4,7,10");
+}
+
 TEST_F(BusActionsTest, AStationThatTheLineDoesNotServeIsRefused) {
     Fragment answer =
         call("getBusLocation",
