@@ -11,6 +11,7 @@
 #include <httplib.h>
 #include <libxml/parser.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
@@ -122,6 +123,29 @@ bool readFile(const std::filesystem::path& path, std::string& content) {
     return true;
 }
 
+// A printable sheet of the QR codes in the data folder, as posted at stations and in shops.
+std::string qrCodePage(ServiceContext& context) {
+    std::string html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>二维码</title></head><body>"
+                       "<h1>站牌和商家二维码</h1>";
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(context.dataDir) / "qrcodes", ec))
+        files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files) {
+        std::string code = file.stem().string();
+        auto rows = context.db.query("SELECT name || '（站点 ' || code || '）' FROM station WHERE qrcode = ? "
+                                     "UNION ALL SELECT name || '（商家）' FROM shop WHERE extr_code = ?",
+                                     {code, code});
+        html += "<figure style=\"display:inline-block;margin:12px\"><img src=\"/qrcodes/" +
+                htmlEscape(file.filename().string()) + "\"><figcaption>" +
+                htmlEscape(rows.empty() ? code : rows[0][0]) + "<br>" + htmlEscape(code) +
+                "</figcaption></figure>";
+    }
+    return html + "</body></html>";
+}
+
 } // namespace
 
 void DemoServer::Impl::routes() {
@@ -177,17 +201,22 @@ void DemoServer::Impl::routes() {
             placeSearchJson(ctx, request.get_param_value("city"), request.get_param_value("keyword"), page),
             "application/json; charset=utf-8");
     });
-    http.Get(R"(/(icons|pics)/([A-Za-z0-9_][A-Za-z0-9_.\-]*))", [this](const httplib::Request& request,
-                                                                       httplib::Response& response) {
-        std::string content;
-        auto path =
-            std::filesystem::path(options.dataDir) / request.matches[1].str() / request.matches[2].str();
-        if (!readFile(path, content)) {
-            response.status = 404;
-            return;
-        }
-        response.set_content(content, path.extension() == ".png" ? "image/png" : "application/octet-stream");
+    http.Get("/qrcodes", [this](const httplib::Request& request, httplib::Response& response) {
+        ServiceContext ctx = context(request);
+        response.set_content(qrCodePage(ctx), "text/html; charset=utf-8");
     });
+    http.Get(R"(/(icons|pics|qrcodes)/([A-Za-z0-9_][A-Za-z0-9_.\-]*))",
+             [this](const httplib::Request& request, httplib::Response& response) {
+                 std::string content;
+                 auto path = std::filesystem::path(options.dataDir) / request.matches[1].str() /
+                             request.matches[2].str();
+                 if (!readFile(path, content)) {
+                     response.status = 404;
+                     return;
+                 }
+                 response.set_content(content,
+                                      path.extension() == ".png" ? "image/png" : "application/octet-stream");
+             });
 
     http.set_pre_routing_handler([this](const httplib::Request&, httplib::Response& response) {
         if (options.delayMs > 0)

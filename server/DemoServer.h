@@ -9,6 +9,8 @@
 //   GET  /maps?hl=zh&mrt=loc&q=…               the web map page
 //   GET  /place/search?city=…&keyword=…&page=0 the place search of the map component (JSON)
 //   GET  /icons/NAME, /pics/NAME               weather icons and shop pictures
+//   GET  /qrcodes, /qrcodes/CODE.png           QR codes of some stations and every shop
+//                                              ("http://t.cn/q/" followed by the 12-character code)
 //
 // A test starts its own server on a free loopback port with a fixed clock:
 //

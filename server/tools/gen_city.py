@@ -9,7 +9,9 @@ tables below; the server reads only the files it writes.
 """
 import math
 import os
+import shutil
 import struct
+import subprocess
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -181,6 +183,27 @@ def main():
     names = {r[1] for r in stop_rows}
     print("stops", len(stop_rows), "names", len(names), "lines", len(LINES))
     write_pictures()
+    write_qrcodes(stop_rows)
+
+
+# QR codes as printed at stations and in shops: the code-URL prefix of the
+# client's shipped configuration followed by the twelve-character code.
+CODE_URL_PREFIX = "http://t.cn/q/"
+QR_STATIONS = ["10006", "10088", "10013", "10079", "10109"]
+QR_SHOPS = ["00S0100000%02d" % i for i in range(1, 12)] + ["00S020000001"]
+
+
+def write_qrcodes(stop_rows):
+    folder = os.path.join(DATA, "qrcodes")
+    os.makedirs(folder, exist_ok=True)
+    if not shutil.which("qrencode"):
+        print("qrencode not found; QR pictures left as they are")
+        return
+    qr_by_code = {row[0]: row[7] for row in stop_rows}
+    codes = [qr_by_code[c] for c in QR_STATIONS] + QR_SHOPS
+    for code in codes:
+        subprocess.run(["qrencode", "-s", "6", "-m", "2", "-o", os.path.join(folder, code + ".png"),
+                        CODE_URL_PREFIX + code], check=True)
 
 
 # --- pictures: tiny PNGs drawn by hand, no imaging library needed ----------

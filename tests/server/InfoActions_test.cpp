@@ -109,6 +109,18 @@ TEST_F(InfoActionsTest, PictureWallInPagesWithPicturesAndShopCodes) {
     EXPECT_EQ(picture->status, 200);
 }
 
+TEST_F(InfoActionsTest, QrCodeSheetShowsStationAndShopCodes) {
+    httplib::Client client("127.0.0.1", server->port());
+    auto sheet = client.Get("/qrcodes");
+    ASSERT_TRUE(sheet);
+    EXPECT_NE(sheet->body.find("鼓楼（站点 10006）"), std::string::npos) << sheet->body;
+    EXPECT_NE(sheet->body.find("鼓楼手抓羊肉（商家）"), std::string::npos);
+    auto picture = client.Get("/qrcodes/00S001010006.png");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->status, 200);
+    EXPECT_EQ(picture->body.substr(1, 3), "PNG");
+}
+
 TEST_F(InfoActionsTest, EveryShopScriptIsFilledIn) {
     Fragment wall = call("getPicWall", {{"username", "A0"}, {"screenWidth", "320"}, {"screenHeight", "460"}});
     for (const auto& code : wall.list("extrCode")) {
