@@ -136,15 +136,28 @@ void tick() {
 
 } // namespace
 
+void settleAnimations() {
+    auto& a = animator();
+    auto running = std::move(a.running);
+    a.running.clear();
+    for (auto& [id, r] : running) {
+        for (auto& c : r.changes)
+            apply(c, 1.0);
+    }
+    a.ticker.reset();
+}
+
 void cancelAnimation(View& view, int property) {
     auto& a = animator();
     std::vector<long> emptied;
     for (auto& [id, r] : a.running) {
         auto before = r.changes.size();
-        r.changes.erase(
-            std::remove_if(r.changes.begin(), r.changes.end(),
-                           [&](const Change& c) { return c.key == &view && c.property == property; }),
-            r.changes.end());
+        r.changes.erase(std::remove_if(r.changes.begin(), r.changes.end(),
+                                       [&](const Change& c) {
+                                           return c.key == &view && c.property == property &&
+                                                  !c.view.expired();
+                                       }),
+                        r.changes.end());
         if (before != r.changes.size() && r.changes.empty() && !r.tookOver) {
             r.tookOver = true;
             emptied.push_back(id);

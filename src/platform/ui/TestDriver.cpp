@@ -62,6 +62,8 @@ bool interactionChain(const View& view) {
 } // namespace
 
 TestDriver::TestDriver(bool manualClock) : m_manual(manualClock) {
+    // Timers of an earlier test's clock would wait for its time: start still.
+    settleAnimations();
     if (manualClock)
         Clock::setManual(true);
     auto& window = PhoneWindow::instance();
@@ -74,6 +76,7 @@ TestDriver::~TestDriver() {
     endEditing();
     PhoneWindow::instance().reset();
     runUntilIdle();
+    settleAnimations();
     if (m_manual)
         Clock::setManual(false);
 }

@@ -114,5 +114,8 @@ void cancelAnimation(View& view, int property);
 bool recordAnimatedChange(View& view, int property, double fromAlpha, double toAlpha, Rect fromFrame,
                           Rect toFrame);
 enum AnimatedProperty { kAlphaProperty = 0, kFrameProperty = 1 };
+// Ends every running animation at its end value, without callbacks, and drops
+// the animation tick (the test driver starts each test from a still screen).
+void settleAnimations();
 
 } // namespace platform::ui
