@@ -100,6 +100,31 @@ TEST_F(SoapProtocolTest, RefusesBadRequestsWithAFaultAndKeepsServing) {
     EXPECT_EQ(answer.code(), "200");
 }
 
+TEST_F(SoapProtocolTest, DamagedEnvelopesNeverBreakTheServer) {
+    // Every cut of a real envelope, and bytes flipped through it, get an answer or a fault.
+    const std::string good = buildEnvelope(
+        "getBusLocation",
+        {{"lineNumber", "1"}, {"GPSNumber", "鼓楼"}, {"busCount", "3"}, {"lastStation", "清和园"}});
+    SoapTestClient client(server->port());
+    const std::string header = "http://tansu.example.cn/getBusLocation";
+    for (std::size_t cut = 0; cut < good.size(); cut += 7) {
+        SoapResult result = client.post(good.substr(0, cut), header);
+        EXPECT_TRUE(result.status == 200 || result.status == 500) << cut << ": " << result.status;
+    }
+    for (std::size_t at = 0; at < good.size(); at += 5) {
+        for (char replacement : {'<', '&', '\0', '\xff'}) {
+            std::string damaged = good;
+            damaged[at] = replacement;
+            SoapResult result = client.post(damaged, header);
+            EXPECT_TRUE(result.status == 200 || result.status == 500) << at << ": " << result.status;
+        }
+    }
+    EXPECT_EQ(call("getBusLocation",
+                   {{"lineNumber", "1"}, {"GPSNumber", "鼓楼"}, {"busCount", "3"}, {"lastStation", "清和园"}})
+                  .code(),
+              "200");
+}
+
 TEST_F(SoapProtocolTest, AcceptsTheHeaderWithQuotesOrWithoutNamespace) {
     const std::string body = buildEnvelope("getChargePointArea", {});
     SoapTestClient client(server->port());
