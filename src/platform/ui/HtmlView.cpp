@@ -6,6 +6,7 @@
 #include "platform/ui/ViewPrivate.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -118,7 +119,12 @@ void HtmlView::loadHTMLString(const std::string& html, const std::string& baseUr
     }
     paths << toQString(documentsDirectory()) << toQString(resourceDirectory());
     data->browser->setSearchPaths(paths);
-    data->browser->setHtml(toQString(html));
+    // The text engine knows "bold" but not the relative "bolder".
+    QString markup = toQString(html);
+    static const QRegularExpression bolder("font-weight\\s*:\\s*bolder",
+                                           QRegularExpression::CaseInsensitiveOption);
+    markup.replace(bolder, "font-weight:bold");
+    data->browser->setHtml(markup);
     if (data->delegate)
         data->delegate->webViewDidStartLoad(*this);
     // The page reports its end on a later turn of the loop, as a real load would.

@@ -11,7 +11,8 @@ namespace {
 
 struct Entry {
     std::weak_ptr<View> host;
-    std::shared_ptr<View> overlay;
+    // The host owns the overlay as its subview.
+    std::weak_ptr<View> overlay;
     int count{0};
 };
 
@@ -62,7 +63,11 @@ void removeWhenHidden(const View* key, bool animated) {
     auto it = entries().find(key);
     if (it == entries().end())
         return;
-    auto overlay = it->second.overlay;
+    auto overlay = it->second.overlay.lock();
+    if (!overlay) {
+        entries().erase(it);
+        return;
+    }
     if (!animated) {
         overlay->removeFromSuperview();
         entries().erase(it);
@@ -73,10 +78,10 @@ void removeWhenHidden(const View* key, bool animated) {
         [key, overlay](bool) {
             // A show during the fade took the overlay back.
             auto it = entries().find(key);
-            if (it != entries().end() && it->second.overlay == overlay && it->second.count > 0)
+            if (it != entries().end() && it->second.overlay.lock() == overlay && it->second.count > 0)
                 return;
             overlay->removeFromSuperview();
-            if (it != entries().end() && it->second.overlay == overlay)
+            if (it != entries().end() && it->second.overlay.lock() == overlay)
                 entries().erase(it);
         });
 }
@@ -94,17 +99,19 @@ void ProgressOverlay::show(View& view, bool animated) {
     }
     if (entry->count++ > 0)
         return;
-    if (!entry->overlay || !entry->overlay->superview()) {
-        entry->overlay = makeOverlay(view);
-        entry->overlay->setAlpha(animated ? 0 : 1);
-        view.addSubview(entry->overlay);
+    auto overlay = entry->overlay.lock();
+    if (!overlay || !overlay->superview()) {
+        overlay = makeOverlay(view);
+        entry->overlay = overlay;
+        overlay->setAlpha(animated ? 0 : 1);
+        view.addSubview(overlay);
     } else {
-        view.bringSubviewToFront(*entry->overlay);
+        view.bringSubviewToFront(*overlay);
     }
     if (animated)
-        View::animate(0.3, [&] { entry->overlay->setAlpha(1); });
+        View::animate(0.3, [&] { overlay->setAlpha(1); });
     else
-        entry->overlay->setAlpha(1);
+        overlay->setAlpha(1);
 }
 
 void ProgressOverlay::hide(View& view, bool animated) {
@@ -131,7 +138,7 @@ int ProgressOverlay::count(const View& view) {
 
 std::shared_ptr<View> ProgressOverlay::overlayOver(const View& view) {
     Entry* entry = entryFor(view);
-    return entry && entry->count > 0 ? entry->overlay : nullptr;
+    return entry && entry->count > 0 ? entry->overlay.lock() : nullptr;
 }
 
 } // namespace platform::ui

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 
+#include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,15 +117,17 @@ void ViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 View::Impl::Impl(View* o) : owner(o) {}
 
 View::Impl::~Impl() {
-    if (widget) {
-        widget->detachView();
-        QObject::disconnect(widget, nullptr, nullptr, nullptr);
-        widget->hide();
-        widget->setParent(nullptr);
-        // A view may go while its widget is still inside an event handler of
-        // its own: let the loop delete the widget.
-        widget->deleteLater();
-    }
+    // After the application object is gone (statics at exit) widgets may not
+    // be touched any more.
+    if (!widget || !QCoreApplication::instance())
+        return;
+    widget->detachView();
+    QObject::disconnect(widget, nullptr, nullptr, nullptr);
+    widget->hide();
+    widget->setParent(nullptr);
+    // A view may go while its widget is still inside an event handler of
+    // its own: let the loop delete the widget.
+    widget->deleteLater();
 }
 
 void View::Impl::ensureWidget() {
@@ -216,7 +219,7 @@ View::~View() {
     auto children = std::move(m_impl->subviews);
     for (auto& child : children) {
         child->impl()->superview = nullptr;
-        if (child->impl()->widget) {
+        if (child->impl()->widget && QCoreApplication::instance()) {
             child->impl()->widget->hide();
             child->impl()->widget->setParent(nullptr);
         }
