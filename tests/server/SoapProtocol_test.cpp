@@ -1,5 +1,6 @@
 // The envelope, the fragment forms and the faults of the demo back end, seen
 // over HTTP the way the client sees them.
+#include "Actions.h"
 #include "Md5.h"
 #include "ServerClock.h"
 #include "SoapEnvelope.h"
@@ -141,6 +142,43 @@ TEST_F(SoapProtocolTest, AnswersInTheNamespaceOfTheRequest) {
     EXPECT_EQ(result.status, 200);
     EXPECT_NE(result.body.find("<getChargePointAreaResponse xmlns=\"http://other.example/ws/\">"),
               std::string::npos);
+}
+
+TEST(ActionTables, EveryActionOfTheClientIsServed) {
+    const char* backEnd[] = {"translateToGPS",
+                             "getWeatherInfo",
+                             "getUpdateInfo",
+                             "anonymousUserRegister",
+                             "stationFuzzyQuery",
+                             "getBusStationLines",
+                             "getBusLineRoute",
+                             "getBusLocation",
+                             "translateToStation",
+                             "getBusTransferRoute",
+                             "getBusLineFuzzyQuery",
+                             "getNearStationQuery",
+                             "getChargeRecords",
+                             "getConsumerRecords",
+                             "getChargePoint",
+                             "getChargePointArea",
+                             "getBusAnnouncement",
+                             "getLostAndFound",
+                             "getSystemAnnouncement",
+                             "getDateTime",
+                             "userLogin",
+                             "userRegister",
+                             "userPasswordChange",
+                             "getFavoriteList",
+                             "AddFavorite",
+                             "getPicWall",
+                             "getScript",
+                             "inquiryShop"};
+    for (const char* action : backEnd)
+        EXPECT_EQ(backEndActions().count(action), 1u) << action;
+    EXPECT_EQ(backEndActions().size(), std::size(backEnd));
+    EXPECT_EQ(interactionActions().size(), 2u);
+    EXPECT_EQ(interactionActions().count("Execute_Interact_Add"), 1u);
+    EXPECT_EQ(interactionActions().count("Execute_Interact_Ds"), 1u);
 }
 
 TEST_F(SoapProtocolTest, ProbesOfBothEndpointsAnswer) {
