@@ -171,8 +171,9 @@ void Expression::toRight() {
     m_operators.clear();
     if (expression.empty())
         throw ScriptException("TokenItem", "空关键字");
-    for (const std::string& word : expression) {
-        TokenItem token = TokenItem::initTokenItem3(word, script);
+    for (std::string& words : expression) {
+        TokenItem token = TokenItem::initTokenItem3(std::move(words), script);
+        const std::string& word = token.string;
         if (!isNotConstant2(token)) {
             queue.add(std::move(token));
             continue;

@@ -78,7 +78,7 @@ void SysFunctionList::add2(SysFunctionItemPtr item) {
 FindResult1 SysFunctionList::getFunctionItemListIndex1(std::string_view name) const {
     if (name.empty())
         return FindResult1(-1);
-    auto it = m_byName.find(std::string(name));
+    auto it = m_byName.find(name);
     return FindResult1(it == m_byName.end() ? -1 : it->second);
 }
 

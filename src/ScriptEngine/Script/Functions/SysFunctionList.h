@@ -39,6 +39,6 @@ public:
     SysFunctionItemPtr findByName(std::string_view name) const;
 
 private:
-    std::unordered_map<std::string, int> m_byName;
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> m_byName;
     std::unordered_map<int, int> m_byId;
 };

@@ -66,7 +66,7 @@ UserFunctionList UserFunctionList::scanShells(const ShellList& shells, const Sys
 FindResult3 UserFunctionList::getFunctionItemListIndex1(std::string_view name) const {
     if (name.empty())
         return FindResult3(-1);
-    auto it = m_byName.find(std::string(name));
+    auto it = m_byName.find(name);
     return FindResult3(it == m_byName.end() ? -1 : it->second);
 }
 

@@ -71,5 +71,5 @@ public:
     int size() const { return static_cast<int>(userFunctionList.size()); }
 
 private:
-    std::unordered_map<std::string, int> m_byName;
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> m_byName;
 };

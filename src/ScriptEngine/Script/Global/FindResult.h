@@ -2,6 +2,17 @@
 // nothing was found) and a found flag. Name searches take the first match.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Hash for name-keyed maps that are searched with string views, so a lookup
+// never has to build a string.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
 struct FindResult {
     int index{-1};
     bool isFinded{false};

@@ -5,6 +5,8 @@
 #include "Script/Script.h"
 #include "Shell/ShellItem.h"
 
+#include <charconv>
+
 PocItemContextItem::PocItemContextItem(int id, std::string processName, int shell)
     : ID(id), shellId(shell), name(std::move(processName)),
       tokenQueueCmd(std::make_shared<TokenQueueCmd>(id)),
@@ -19,12 +21,14 @@ PocItemContextItem PocItemContextItem::deepCopy() const {
 }
 
 std::string PocItemContextItem::firstString() const {
+    char number[16];
     std::string text = "sub_";
-    text += std::to_string(ID);
+    text.append(number, static_cast<size_t>(std::to_chars(number, number + sizeof number, ID).ptr - number));
     text += '_';
     text += name;
     text += '_';
-    text += std::to_string(curLevel);
+    text.append(number,
+                static_cast<size_t>(std::to_chars(number, number + sizeof number, curLevel).ptr - number));
     return text;
 }
 

@@ -25,6 +25,7 @@ bool Script::initSelf() {
     sysFunctionList.createDefaultList();
     sysFunctionList.add1(implFunctions->getSysFunctionList());
     expression = std::make_unique<Expression>(this);
+    invalidateWords();
     refreshUserFunctionList(shellList);
     isInit = true;
     return true;
@@ -34,8 +35,34 @@ bool Script::refreshUserFunctionList(const ShellList& shells) {
     runPause();
     PublicFunctions::restUserFunctionId();
     userFunctionList = UserFunctionList::scanShells(shells, sysSeparatorList, sysFunctionList);
+    invalidateWords();
     runContinue();
     return true;
+}
+
+const Script::WordEntry* Script::lookupWord(std::string_view word) const {
+    if (!m_wordsValid) {
+        m_words.clear();
+        // The first entry of each name wins, as in the registries' own lookups.
+        for (const auto& item : userFunctionList.userFunctionList) {
+            auto& entry = m_words[item->name];
+            if (!entry.userFunction)
+                entry.userFunction = item;
+        }
+        for (const auto& item : sysFunctionList.sysFunctionList) {
+            auto& entry = m_words[item->name];
+            if (!entry.sysFunction)
+                entry.sysFunction = item;
+        }
+        for (const auto& item : sysSeparatorList.sysSeparatorList) {
+            auto& entry = m_words[item->name];
+            if (!entry.separator)
+                entry.separator = item;
+        }
+        m_wordsValid = true;
+    }
+    auto it = m_words.find(word);
+    return it == m_words.end() ? nullptr : &it->second;
 }
 
 void Script::log(const std::string& line) const {
@@ -150,19 +177,19 @@ std::shared_ptr<TokenStackData> Script::getCurTokenStackData() const {
 }
 
 const std::string& Script::getCurVariableFirstString() const {
-    m_firstString.clear();
-    if (!curPocItem)
+    if (!curPocItem) {
+        m_firstString.clear();
+        m_firstStringOf = {};
         return m_firstString;
+    }
     const PocItemContextItem& context = curPocItem->pocContext;
-    // Built in place so the hot path reuses the buffer.
-    char number[16];
-    m_firstString.append("sub_");
-    m_firstString.append(number, static_cast<size_t>(std::snprintf(number, sizeof number, "%d", context.ID)));
-    m_firstString.push_back('_');
-    m_firstString.append(context.name);
-    m_firstString.push_back('_');
-    m_firstString.append(number,
-                         static_cast<size_t>(std::snprintf(number, sizeof number, "%d", context.curLevel)));
+    // Every word of every line asks for it: rebuild only when the process or
+    // its call level changed.
+    const FirstStringKey key{curPocItem.get(), context.ID, context.curLevel};
+    if (key == m_firstStringOf && !m_firstString.empty())
+        return m_firstString;
+    m_firstString = context.firstString();
+    m_firstStringOf = key;
     return m_firstString;
 }
 
@@ -182,6 +209,7 @@ ShellItemPtr Script::addShellItem4(const std::string& shellName, const std::opti
         return nullptr;
     shellList.addShell(shell);
     userFunctionList.add4(UserFunctionList::scanShell(shell, sysSeparatorList, sysFunctionList));
+    invalidateWords();
     return shell;
 }
 

@@ -22,6 +22,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 class Expression;
 
@@ -98,12 +100,32 @@ public:
     void checkStoreBudget();
 
     // Command lines run by this instance since it was made.
-    long long linesRun { 0 };
+    long long linesRun{0};
+
+    // What a word names in the registries (the first sub, keyword or
+    // built-in, and separator of that name), answered from one index that is
+    // rebuilt when a shell adds subs. None when no registry knows the word.
+    struct WordEntry {
+        UserFunctionItemPtr userFunction;
+        SysFunctionItemPtr sysFunction;
+        SysSeparatorItemPtr separator;
+    };
+    const WordEntry* lookupWord(std::string_view word) const;
+    void invalidateWords() { m_wordsValid = false; }
 
 private:
     Script() = default;
     LogSink m_logSink;
+    struct FirstStringKey {
+        const PocItem* poc{nullptr};
+        int id{0};
+        int level{0};
+        bool operator==(const FirstStringKey&) const = default;
+    };
+    mutable std::unordered_map<std::string, WordEntry, NameHash, std::equal_to<>> m_words;
+    mutable bool m_wordsValid{false};
     mutable std::string m_firstString;
+    mutable FirstStringKey m_firstStringOf;
     long long m_turnsSinceStoreCheck{0};
 };
 

@@ -70,7 +70,9 @@ void SysSeparatorList::add2(SysSeparatorItemPtr item) {
 }
 
 SysSeparatorItemPtr SysSeparatorList::findByName(std::string_view name) const {
-    if (name.empty())
+    // Separator names are made of split characters only, so most words are
+    // told apart by their first byte.
+    if (name.empty() || !isSplitChar(static_cast<unsigned char>(name.front())))
         return nullptr;
     for (const auto& item : sysSeparatorList) {
         if (item->name == name)

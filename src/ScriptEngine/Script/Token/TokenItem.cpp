@@ -12,38 +12,41 @@
 TokenItem::TokenItem(std::string word, std::string literal, int kind)
     : string(std::move(word)), value(std::move(literal)), type(kind), isError(false) {}
 
-TokenItem TokenItem::initTokenItem3(const std::string& word, Script* script) {
+TokenItem TokenItem::initTokenItem3(std::string word, Script* script) {
     if (!script)
         throw ScriptException("TokenItem", "脚本引擎需要实例化");
     if (word.empty())
         throw ScriptException("TokenItem", "空关键字");
     TokenItem token;
-    token.string = word;
-    if (auto sub = script->userFunctionList.findByName(word)) {
-        token.type = TokenType::getUserFun;
-        token.Level = sub->Level;
-        token.itemId = sub->itemId;
-        token.item = sub;
-        token.isError = false;
-        return token;
+    token.string = std::move(word);
+    const std::string& w = token.string;
+    if (const Script::WordEntry* entry = script->lookupWord(w)) {
+        if (const auto& sub = entry->userFunction) {
+            token.type = TokenType::getUserFun;
+            token.Level = sub->Level;
+            token.itemId = sub->itemId;
+            token.item = sub;
+            token.isError = false;
+            return token;
+        }
+        if (const auto& function = entry->sysFunction) {
+            token.type = TokenType::getSysFun;
+            token.Level = function->Level;
+            token.itemId = function->itemId;
+            token.item = function;
+            token.isError = false;
+            return token;
+        }
+        if (const auto& separator = entry->separator) {
+            token.type = TokenType::getSysSeq;
+            token.Level = separator->level;
+            token.itemId = separator->itemId;
+            token.item = separator;
+            token.isError = false;
+            return token;
+        }
     }
-    if (auto function = script->sysFunctionList.findByName(word)) {
-        token.type = TokenType::getSysFun;
-        token.Level = function->Level;
-        token.itemId = function->itemId;
-        token.item = function;
-        token.isError = false;
-        return token;
-    }
-    if (auto separator = script->sysSeparatorList.findByName(word)) {
-        token.type = TokenType::getSysSeq;
-        token.Level = separator->level;
-        token.itemId = separator->itemId;
-        token.item = separator;
-        token.isError = false;
-        return token;
-    }
-    const int found = script->variableList.findVisible(word, script->getCurVariableFirstString());
+    const int found = script->variableList.findVisible(w, script->getCurVariableFirstString());
     if (found >= 0) {
         auto variable = script->variableList.variableItems[static_cast<size_t>(found)];
         token.type = TokenType::getVal;
@@ -53,17 +56,17 @@ TokenItem TokenItem::initTokenItem3(const std::string& word, Script* script) {
         return token;
     }
     token.isError = false;
-    if (PublicFunctions::isNumber(word)) {
+    if (PublicFunctions::isNumber(w)) {
         token.type = TokenType::getNum;
-        token.value = word;
+        token.value = w;
         token.Level = 0;
-    } else if (PublicFunctions::isString(word)) {
+    } else if (PublicFunctions::isString(w)) {
         token.type = TokenType::getStr;
-        token.value = word.size() >= 2 ? word.substr(1, word.size() - 2) : std::string();
+        token.value = w.size() >= 2 ? w.substr(1, w.size() - 2) : std::string();
         token.Level = 0;
-    } else if (PublicFunctions::isControl(word)) {
+    } else if (PublicFunctions::isControl(w)) {
         token.type = TokenType::getCtrl;
-        token.value = word;
+        token.value = w;
         token.Level = 0;
     } else {
         token.type = TokenType::getError;

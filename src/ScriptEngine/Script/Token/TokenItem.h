@@ -49,7 +49,7 @@ public:
     TokenItem() = default;
     TokenItem(std::string word, std::string value, int type);
 
-    static TokenItem initTokenItem3(const std::string& word, Script* script);
+    static TokenItem initTokenItem3(std::string word, Script* script);
 
     int getType() const { return type; }
     const SysFunctionItem* sysFunction() const { return static_cast<const SysFunctionItem*>(item.get()); }
