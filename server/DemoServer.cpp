@@ -80,7 +80,8 @@ struct DemoServer::Impl {
             response.status = 500;
             response.set_content(writeSoapFault(fault.side(), fault.what()), "text/xml; charset=utf-8");
         } catch (const std::exception& e) {
-            log(std::string("error in ") + (action.empty() ? "request" : action) + ": " + e.what());
+            logAlways(std::string("tansu-demo-server: error in ") + (action.empty() ? "request" : action) +
+                      ": " + e.what());
             response.status = 500;
             response.set_content(writeSoapFault(SoapFault::Side::Server, "internal error"),
                                  "text/xml; charset=utf-8");
@@ -90,6 +91,11 @@ struct DemoServer::Impl {
     void log(const std::string& line) {
         if (!options.logRequests)
             return;
+        logAlways(line);
+    }
+
+    // Internal errors are faults of the server itself: they are reported even when requests are not logged.
+    void logAlways(const std::string& line) {
         std::lock_guard guard(logMutex);
         std::fprintf(stderr, "%s\n", line.c_str());
         std::fflush(stderr);
@@ -181,7 +187,7 @@ void DemoServer::Impl::routes() {
                       response.set_header("X-Tansu-Action", "script:" + form["functionID"]);
                       response.set_content(runScriptFunction(ctx, form), "text/plain; charset=utf-8");
                   } catch (const std::exception& e) {
-                      log(std::string("error in the script service: ") + e.what());
+                      logAlways(std::string("tansu-demo-server: error in the script service: ") + e.what());
                       response.status = 500;
                       response.set_content("服务器内部错误", "text/plain; charset=utf-8");
                   }
