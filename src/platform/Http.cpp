@@ -204,6 +204,11 @@ HttpResponse httpSendBlocking(const HttpRequestSpec& spec)
     return response;
 }
 
+void httpCloseIdleConnections()
+{
+    mainManager().clearConnectionCache();
+}
+
 std::string urlEncode(const std::string& text)
 {
     return QUrl::toPercentEncoding(QString::fromStdString(text)).toStdString();

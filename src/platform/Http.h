@@ -72,6 +72,10 @@ private:
 // thread it runs a nested loop).
 HttpResponse httpSendBlocking(const HttpRequestSpec& spec);
 
+// Closes the kept-alive connections of the main thread's requests (tests stop
+// their servers without waiting for idle connections to time out).
+void httpCloseIdleConnections();
+
 // "a=1&b=%E4%B8%AD": form encoding as browsers send it.
 std::string urlEncodeForm(const HttpFields& fields);
 std::string urlEncode(const std::string& text);

@@ -8,8 +8,7 @@
 
 namespace {
 
-std::string trim(const std::string& s)
-{
+std::string trim(const std::string& s) {
     auto begin = s.find_first_not_of(" \t\r\n");
     if (begin == std::string::npos)
         return {};
@@ -19,8 +18,7 @@ std::string trim(const std::string& s)
 
 } // namespace
 
-void AppConfig::readIni(const std::string& text)
-{
+void AppConfig::readIni(const std::string& text) {
     std::istringstream in(text);
     std::string line;
     std::string section;
@@ -56,8 +54,7 @@ void AppConfig::readIni(const std::string& text)
     }
 }
 
-void AppConfig::useServer(const std::string& baseUrl)
-{
+void AppConfig::useServer(const std::string& baseUrl) {
     std::string base = baseUrl;
     while (!base.empty() && base.back() == '/')
         base.pop_back();
@@ -68,14 +65,12 @@ void AppConfig::useServer(const std::string& baseUrl)
     webMapHost = base;
 }
 
-AppConfig& AppConfig::shared()
-{
+AppConfig& AppConfig::shared() {
     static AppConfig config;
     return config;
 }
 
-void AppConfig::load(const std::string& configFile, const std::string& serverOverride)
-{
+void AppConfig::load(const std::string& configFile, const std::string& serverOverride) {
     std::string path = configFile.empty() ? platform::dataRoot() + "/tansu.conf" : configFile;
     std::ifstream in(path);
     if (in) {

@@ -4,8 +4,8 @@
 #include "platform/Log.h"
 
 std::shared_ptr<ChooseWebSev> ChooseWebSev::initWebWithDelegate(ChooseWebSevDelegate* delegate,
-    const std::string& officialUrl, const std::string& backupUrl)
-{
+                                                                const std::string& officialUrl,
+                                                                const std::string& backupUrl) {
     auto self = std::shared_ptr<ChooseWebSev>(new ChooseWebSev());
     self->m_officialUrl = officialUrl;
     self->m_backupUrl = backupUrl;
@@ -15,28 +15,28 @@ std::shared_ptr<ChooseWebSev> ChooseWebSev::initWebWithDelegate(ChooseWebSevDele
     return self;
 }
 
-ChooseWebSev::~ChooseWebSev()
-{
-    for (auto& probe : { URL_OFFICAL, URL_BACKUP }) {
+ChooseWebSev::~ChooseWebSev() {
+    for (auto& probe : {URL_OFFICAL, URL_BACKUP}) {
         if (probe)
             probe->detach();
     }
 }
 
-void ChooseWebSev::runTest()
-{
+void ChooseWebSev::runTest() {
     // The probes hold the selector alive until they have reported, so it
     // lives as long as the run needs it even when its creator lets it go.
     auto makeProbe = [this](bool official) {
         auto self = shared_from_this();
         platform::HttpRequest::Callbacks callbacks;
         callbacks.started = [] { platform::log("requestStarted!!!!!"); };
-        callbacks.finished = [self, official](const platform::HttpResponse&) { self->probeFinished(official); };
+        callbacks.finished = [self, official](const platform::HttpResponse&) {
+            self->probeFinished(official);
+        };
         callbacks.failed = [self, official](const platform::HttpResponse&) {
             platform::log(official ? "OFFICAL     requestFailed!!!!!!" : "BACKUP     requestFailed!!!!!!");
         };
-        return platform::HttpRequest::create({ .method = "GET", .url = official ? m_officialUrl : m_backupUrl },
-            std::move(callbacks));
+        return platform::HttpRequest::create({.method = "GET", .url = official ? m_officialUrl : m_backupUrl},
+                                             std::move(callbacks));
     };
     URL_BACKUP = makeProbe(false);
     URL_OFFICAL = makeProbe(true);
@@ -44,8 +44,7 @@ void ChooseWebSev::runTest()
     URL_OFFICAL->start();
 }
 
-void ChooseWebSev::probeFinished(bool official)
-{
+void ChooseWebSev::probeFinished(bool official) {
     if (if_requestSuccess || WEBSEVICE_URL)
         return; // a server is already chosen: a late answer is ignored
     if (official) {

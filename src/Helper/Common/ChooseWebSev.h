@@ -19,7 +19,8 @@ class ChooseWebSev : public std::enable_shared_from_this<ChooseWebSev> {
 public:
     // Starts both probes; the object keeps itself alive until the run ends.
     static std::shared_ptr<ChooseWebSev> initWebWithDelegate(ChooseWebSevDelegate* delegate,
-        const std::string& officialUrl, const std::string& backupUrl);
+                                                             const std::string& officialUrl,
+                                                             const std::string& backupUrl);
     ~ChooseWebSev();
 
     std::optional<std::string> getURL() const { return WEBSEVICE_URL; }
@@ -35,8 +36,8 @@ private:
     std::optional<std::string> WEBSEVICE_URL;
     std::shared_ptr<platform::HttpRequest> URL_OFFICAL;
     std::shared_ptr<platform::HttpRequest> URL_BACKUP;
-    ChooseWebSevDelegate* delegate { nullptr };
-    bool if_requestSuccess { false };
+    ChooseWebSevDelegate* delegate{nullptr};
+    bool if_requestSuccess{false};
     std::string m_officialUrl;
     std::string m_backupUrl;
 };

@@ -17,11 +17,11 @@ using SoapParameters = std::vector<std::pair<std::string, std::string>>;
 // attributes, soap:Body, the action element in the service namespace with one
 // child per parameter (an empty value self-closing), and a final line feed.
 std::string buildSoapEnvelope(const std::string& serviceNamespace, const std::string& action,
-    const SoapParameters& parameters);
+                              const SoapParameters& parameters);
 
 // "Content-Type" then "SOAPAction" (the namespace immediately followed by the action).
 std::vector<std::pair<std::string, std::string>> soapHeaders(const std::string& serviceNamespace,
-    const std::string& action);
+                                                             const std::string& action);
 
 enum class FragmentOutcome {
     Found,
@@ -30,7 +30,7 @@ enum class FragmentOutcome {
 };
 
 struct SoapFragment {
-    FragmentOutcome outcome { FragmentOutcome::NoFragment };
+    FragmentOutcome outcome{FragmentOutcome::NoFragment};
     std::optional<std::string> text;
 };
 
@@ -41,4 +41,5 @@ SoapFragment cutSoapFragment(const std::string& body);
 std::optional<std::string> extractSoapFragment(const std::string& body);
 
 // The text between the first `open` and the next `close` ("<systemTime>", "</systemTime>"), or none.
-std::optional<std::string> cutBetween(const std::string& text, const std::string& open, const std::string& close);
+std::optional<std::string> cutBetween(const std::string& text, const std::string& open,
+                                      const std::string& close);

@@ -2,8 +2,7 @@
 
 #include "platform/Xml.h"
 
-bool SoapRecord::has(std::string_view name) const
-{
+bool SoapRecord::has(std::string_view name) const {
     for (auto& [key, value] : fields) {
         if (key == name)
             return true;
@@ -11,8 +10,7 @@ bool SoapRecord::has(std::string_view name) const
     return false;
 }
 
-std::string SoapRecord::field(std::string_view name) const
-{
+std::string SoapRecord::field(std::string_view name) const {
     for (auto& [key, value] : fields) {
         if (key == name)
             return value;
@@ -20,8 +18,7 @@ std::string SoapRecord::field(std::string_view name) const
     return {};
 }
 
-std::optional<SoapResult> SoapResult::parse(const std::optional<std::string>& fragment)
-{
+std::optional<SoapResult> SoapResult::parse(const std::optional<std::string>& fragment) {
     if (!fragment)
         return std::nullopt;
     auto doc = platform::XmlDocument::parse(*fragment);
@@ -39,14 +36,12 @@ std::optional<SoapResult> SoapResult::parse(const std::optional<std::string>& fr
     return result;
 }
 
-const SoapRecord& SoapResult::first() const
-{
+const SoapRecord& SoapResult::first() const {
     static const SoapRecord empty;
     return m_records.empty() ? empty : m_records.front();
 }
 
-std::vector<const SoapRecord*> SoapResult::list(std::string_view keyField) const
-{
+std::vector<const SoapRecord*> SoapResult::list(std::string_view keyField) const {
     std::vector<const SoapRecord*> items;
     for (auto& record : m_records) {
         if (!record.has(keyField))

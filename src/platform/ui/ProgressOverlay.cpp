@@ -17,8 +17,10 @@ struct Entry {
 };
 
 std::map<const View*, Entry>& entries() {
-    static std::map<const View*, Entry> map;
-    return map;
+    // Never destroyed: overlays still showing at exit must not be torn down
+    // after the toolkit itself is gone.
+    static auto* map = new std::map<const View*, Entry>;
+    return *map;
 }
 
 // The entry of a live view; a stale entry (a view gone, its address reused)

@@ -1,0 +1,6 @@
+// The More tab page.
+#pragma once
+
+#include "Classes/ViewController.h"
+
+class TabMoreViewController : public ViewController {};
