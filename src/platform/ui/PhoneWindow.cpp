@@ -38,7 +38,8 @@ struct PhoneWindow::Impl {
     std::shared_ptr<Label> statusBar;
     std::shared_ptr<View> root;
     std::shared_ptr<View> alerts;
-    std::vector<std::shared_ptr<View>> modals;
+    // Presented views are owned by the window's view tree, not by this list.
+    std::vector<std::weak_ptr<View>> modals;
     std::unique_ptr<Timer> statusTimer;
 
     void refreshStatus() { statusBar->setText(clockText()); }
@@ -124,7 +125,7 @@ void PhoneWindow::presentModal(std::shared_ptr<View> view, bool animated) {
 
 void PhoneWindow::dismissModal(const std::shared_ptr<View>& view, bool animated) {
     auto& modals = m_impl->modals;
-    auto it = std::find(modals.begin(), modals.end(), view);
+    auto it = std::find_if(modals.begin(), modals.end(), [&](auto& weak) { return weak.lock() == view; });
     if (it == modals.end())
         return;
     modals.erase(it);
@@ -146,7 +147,12 @@ void PhoneWindow::dismissModal(const std::shared_ptr<View>& view, bool animated)
 }
 
 std::vector<std::shared_ptr<View>> PhoneWindow::presentedModals() const {
-    return m_impl->modals;
+    std::vector<std::shared_ptr<View>> out;
+    for (auto& weak : m_impl->modals) {
+        if (auto view = weak.lock(); view && view->isInWindow())
+            out.push_back(view);
+    }
+    return out;
 }
 
 void PhoneWindow::show() {

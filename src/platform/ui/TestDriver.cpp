@@ -6,6 +6,7 @@
 #include "platform/ui/HtmlView.h"
 #include "platform/ui/MapView.h"
 #include "platform/ui/PhoneWindow.h"
+#include "platform/ui/PickerView.h"
 #include "platform/ui/ScannerView.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
@@ -243,6 +244,14 @@ bool TestDriver::tapLink(HtmlView& view, const std::string& href) {
     view.activateLink(href);
     runUntilIdle();
     return true;
+}
+
+bool TestDriver::choosePickerRow(PickerView& picker, int row) {
+    if (!isTouchable(picker))
+        return false;
+    const bool chosen = picker.chooseRow(row);
+    runUntilIdle();
+    return chosen;
 }
 
 bool TestDriver::tapMap(MapView& map, Point point, int taps) {

@@ -26,6 +26,7 @@ class ScrollView;
 class TableView;
 class HtmlView;
 class MapView;
+class PickerView;
 
 enum class Visibility { OnScreen, Any };
 
@@ -82,6 +83,8 @@ public:
     // when the page has no such link or the view cannot be touched. Whether
     // the link is followed is the view's delegate's decision.
     bool tapLink(HtmlView& view, const std::string& href);
+    // Turns a picker to the row, as a finger would.
+    bool choosePickerRow(PickerView& picker, int row);
     // Touches the map at a point of the view, once or twice (a double tap).
     bool tapMap(MapView& map, Point point, int taps = 1);
     // Taps the pin of the annotation at the index (in adding order).
