@@ -144,10 +144,6 @@ Answer getBusLocation(ServiceContext& context, const SoapRequest& request) {
     if (chosen == nullptr)
         return Answer::refusal("该站点没有指定公交线路");
     int position = positionIn(*chosen);
-    // On a loop the first stop is also the last: the buses coming round to it are the ones to count.
-    if (line->loop && position == 0 && chosen->stops.size() > 1 &&
-        chosen->stops.front() == chosen->stops.back())
-        position = static_cast<int>(chosen->stops.size()) - 1;
     auto distances =
         transit.approachingVehicles(*line, *chosen, position, context.clock.secondsOfDay(), busCount);
     std::vector<std::string> parts;

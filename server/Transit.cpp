@@ -43,6 +43,7 @@ struct Ride {
     int direction{-1};
     int from{-1}; // positions within the direction
     int to{-1};
+    int count{0}; // stops travelled; on a loop the ride may pass the terminal and go on
 };
 
 } // namespace
@@ -267,8 +268,14 @@ std::vector<int> Transit::vehiclePositions(const Line& line, const Direction& di
 std::vector<int> Transit::approachingVehicles(const Line& line, const Direction& direction, int position,
                                               int secondsOfDay, int maxCount) const {
     std::vector<int> distances;
+    const auto& stops = direction.stops;
+    bool loop = line.loop && stops.size() > 2 && stops.front() == stops.back();
+    int lap = static_cast<int>(stops.size()) - 1;
     for (int at : vehiclePositions(line, direction, secondsOfDay)) {
-        if (at <= position)
+        // On a loop every bus comes round to the rider's stop, also one that has passed it.
+        if (loop)
+            distances.push_back(((position - at) % lap + lap) % lap);
+        else if (at <= position)
             distances.push_back(position - at);
     }
     std::sort(distances.begin(), distances.end());
@@ -282,20 +289,40 @@ std::vector<Plan> Transit::transferPlans(const std::string& from, const std::str
     auto nameAt = [this](int line, int direction, int position) -> const std::string& {
         return m_stops[m_lines[line].directions[direction].stops[position]].name;
     };
-    // Every ride that starts at a stop of a given name: (line, direction, from position, to position).
-    auto ridesFrom = [&](const std::string& name, auto&& visit) {
+    // A loop's list ends with its first stop again: buses go on round, so a ride may pass it.
+    auto isLoop = [this](int line, int direction) {
+        const auto& stops = m_lines[line].directions[direction].stops;
+        return m_lines[line].loop && stops.size() > 2 && stops.front() == stops.back();
+    };
+    // Every ride from position i of a direction.
+    auto ridesAt = [&](int line, int direction, int i, auto&& visit) {
+        int n = static_cast<int>(m_lines[line].directions[direction].stops.size());
+        if (isLoop(line, direction)) {
+            int m = n - 1;
+            for (int step = 1; step < m; ++step)
+                visit(Ride{line, direction, i % m, (i + step) % m, step});
+            return;
+        }
+        for (int j = i + 1; j < n; ++j)
+            visit(Ride{line, direction, i, j, j - i});
+    };
+    // Every starting position of every direction (a loop's repeated last stop is its first).
+    auto forEachStart = [&](auto&& visit) {
         for (std::size_t l = 0; l < m_lines.size(); ++l) {
-            const auto& directions = m_lines[l].directions;
-            for (std::size_t d = 0; d < directions.size(); ++d) {
-                int n = static_cast<int>(directions[d].stops.size());
-                for (int i = 0; i < n; ++i) {
-                    if (nameAt(l, d, i) != name)
-                        continue;
-                    for (int j = i + 1; j < n; ++j)
-                        visit(Ride{static_cast<int>(l), static_cast<int>(d), i, j});
-                }
+            for (std::size_t d = 0; d < m_lines[l].directions.size(); ++d) {
+                int n = static_cast<int>(m_lines[l].directions[d].stops.size());
+                int last = isLoop(static_cast<int>(l), static_cast<int>(d)) ? n - 1 : n;
+                for (int i = 0; i < last; ++i)
+                    visit(static_cast<int>(l), static_cast<int>(d), i);
             }
         }
+    };
+    // Every ride that starts at a stop of a given name.
+    auto ridesFrom = [&](const std::string& name, auto&& visit) {
+        forEachStart([&](int l, int d, int i) {
+            if (nameAt(l, d, i) == name)
+                ridesAt(l, d, i, visit);
+        });
     };
     auto stopOf = [this](const Ride& ride, bool end) {
         return m_lines[ride.line].directions[ride.direction].stops[end ? ride.to : ride.from];
@@ -310,8 +337,8 @@ std::vector<Plan> Transit::transferPlans(const std::string& from, const std::str
                 plan.cost += 2;
             }
             plan.legs.push_back(
-                Leg{m_lines[ride.line].name, stopOf(ride, false), stopOf(ride, true), ride.to - ride.from});
-            plan.cost += ride.to - ride.from;
+                Leg{m_lines[ride.line].name, stopOf(ride, false), stopOf(ride, true), ride.count});
+            plan.cost += ride.count;
         }
         plan.cost += 4 * plan.transfers;
         return plan;
@@ -323,7 +350,7 @@ std::vector<Plan> Transit::transferPlans(const std::string& from, const std::str
         if (nameAt(ride.line, ride.direction, ride.to) != to)
             return;
         auto it = direct.find(ride.line);
-        if (it == direct.end() || ride.to - ride.from < it->second.to - it->second.from)
+        if (it == direct.end() || ride.count < it->second.count)
             direct[ride.line] = ride;
     });
     std::vector<Plan> plans;
@@ -332,28 +359,21 @@ std::vector<Plan> Transit::transferPlans(const std::string& from, const std::str
 
     // Best ride to the destination from each station name, per line.
     std::map<std::string, std::vector<Ride>> toDestination;
-    for (std::size_t l = 0; l < m_lines.size(); ++l) {
-        if (direct.count(static_cast<int>(l)))
-            continue;
-        const auto& directions = m_lines[l].directions;
-        for (std::size_t d = 0; d < directions.size(); ++d) {
-            int n = static_cast<int>(directions[d].stops.size());
-            for (int j = 0; j < n; ++j) {
-                if (nameAt(l, d, j) != to)
-                    continue;
-                for (int i = 0; i < j; ++i) {
-                    Ride ride{static_cast<int>(l), static_cast<int>(d), i, j};
-                    auto& options = toDestination[nameAt(l, d, i)];
-                    auto same = std::find_if(options.begin(), options.end(),
-                                             [&](const Ride& r) { return r.line == ride.line; });
-                    if (same == options.end())
-                        options.push_back(ride);
-                    else if (ride.to - ride.from < same->to - same->from)
-                        *same = ride;
-                }
-            }
-        }
-    }
+    forEachStart([&](int l, int d, int i) {
+        if (direct.count(l))
+            return;
+        ridesAt(l, d, i, [&](const Ride& ride) {
+            if (nameAt(l, d, ride.to) != to)
+                return;
+            auto& options = toDestination[nameAt(l, d, i)];
+            auto same = std::find_if(options.begin(), options.end(),
+                                     [&](const Ride& r) { return r.line == ride.line; });
+            if (same == options.end())
+                options.push_back(ride);
+            else if (ride.count < same->count)
+                *same = ride;
+        });
+    });
 
     std::map<std::pair<int, int>, Plan> oneTransfer;
     std::vector<Ride> firstRides;

@@ -79,7 +79,8 @@ public:
     std::optional<std::string> resolveStationName(std::string_view text) const;
 
     // The number of stations between each vehicle that has not yet passed the
-    // stop at `position` of the direction and that stop, nearest first.
+    // stop at `position` of the direction and that stop, nearest first. On a
+    // loop line every running vehicle comes round to the stop.
     std::vector<int> approachingVehicles(const Line& line, const Direction& direction, int position,
                                          int secondsOfDay, int maxCount) const;
     // Where every running vehicle of a direction is (index of the last stop passed).
@@ -87,6 +88,7 @@ public:
 
     // Plans from one station name to another: direct rides first, then one
     // transfer, then two; walks are inserted where a transfer changes stops.
+    // A ride on a loop line may pass its terminal and go on round.
     std::vector<Plan> transferPlans(const std::string& from, const std::string& to,
                                     std::size_t maxPlans) const;
 

@@ -117,13 +117,17 @@ TEST_F(BusActionsTest, LoopLineVehiclesAreCounted) {
         }));
 }
 
-TEST_F(BusActionsTest, AtTheStartOfALoopTheBusesComingRoundAreCounted) {
-    // 101 leaves 怀远市场 every 5 minutes and is back there after 20 stops of 90 s.
-    Fragment answer = call(
-        "getBusLocation",
-        {{"lineNumber", "101"}, {"GPSNumber", "怀远市场"}, {"busCount", "3"}, {"lastStation", "怀远市场"}});
-    ASSERT_EQ(answer.code(), "200");
-    EXPECT_EQ(answer.records[0]["distance"], "4,7,10");
+TEST_F(BusActionsTest, OnALoopEveryBusComesRoundToTheRider) {
+    // 101 leaves 怀远市场 every 5 minutes and is back there after 20 stops of 90 s: at 08:30 the buses
+    // are 0, 3, 6, 10, 13 and 16 stops into their lap, one of them just leaving 怀远市场.
+    const std::pair<const char*, const char*> cases[] = {{"怀远市场", "0,4,7"}, {"新华百货", "2,6,9"}};
+    for (const auto& [station, distance] : cases) {
+        Fragment answer = call(
+            "getBusLocation",
+            {{"lineNumber", "101"}, {"GPSNumber", station}, {"busCount", "3"}, {"lastStation", "怀远市场"}});
+        ASSERT_EQ(answer.code(), "200");
+        EXPECT_EQ(answer.records[0]["distance"], distance) << station;
+    }
 }
 
 TEST_F(BusActionsTest, AStationThatTheLineDoesNotServeIsRefused) {
@@ -240,6 +244,18 @@ TEST_F(BusActionsTest, APlanWithOneTransferAndAWalkBetweenStopsOfOneName) {
     }
     EXPECT_TRUE(walked);
     EXPECT_EQ(plans[0][0]["TransferTime"], "1");
+}
+
+TEST_F(BusActionsTest, RidesOnALoopGoOnPastItsTerminal) {
+    // 文昌路 lies just before the end of the 西夏区环线 list; the ride to 15 at 丽景街长城路口 goes on round.
+    Fragment answer = call("getBusTransferRoute", {{"starting", "文昌路"}, {"destination", "北门"}});
+    ASSERT_EQ(answer.code(), "200") << answer.msg();
+    auto plans = plansOf(answer);
+    ASSERT_FALSE(plans.empty());
+    EXPECT_EQ(plans[0][0]["lineName"], "西夏区环线");
+    EXPECT_EQ(plans[0].front()["TransferTime"], "1");
+    for (const auto& plan : plans)
+        expectConnected(plan, "文昌路", "北门");
 }
 
 TEST_F(BusActionsTest, TwoTransfersWhenNothingShorterExists) {
