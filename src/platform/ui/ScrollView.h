@@ -57,13 +57,13 @@ public:
     void dragTo(double dx, double dy);
     void endDragging();
 
+    void setFrame(Rect frame) override;
     std::string className() const override { return "ScrollView"; }
 
     struct Data;
 
 protected:
     ScrollView(std::unique_ptr<View::Impl> impl, Rect frame);
-    void setFrame(Rect frame) override;
 
 private:
     Data* d() const;

@@ -119,12 +119,10 @@ public:
     void deselectRow(int row, bool animated = false);
     int indexForSelectedRow() const; // -1 when none
 
+    void setFrame(Rect frame) override;
     std::string className() const override { return "TableView"; }
 
     struct Data;
-
-protected:
-    void setFrame(Rect frame) override;
 
 private:
     Data* d() const;

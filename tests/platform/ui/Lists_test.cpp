@@ -241,3 +241,16 @@ TEST(PageControlTest, TapsMoveOnePage) {
     dots->performTap({10, 10});
     EXPECT_EQ(pages, (std::vector<int>{1, 2, 1}));
 }
+
+TEST(TableViewTest, NewFrameLaysTheRowsOutAgain) {
+    TestDriver driver;
+    NewsList list;
+    driver.root()->addSubview(list.table);
+    list.table->setFrame({20, 120, 280, 240});
+    EXPECT_EQ(list.table->rectForRow(1), (Rect{0, 60, 280, 44}));
+    EXPECT_EQ(list.table->cellForRow(1)->frame().width, 280);
+    EXPECT_EQ(list.table->contentSize(), (Size{280, 148}));
+    std::shared_ptr<ScrollView> asScroll = list.table;
+    asScroll->setFrame({0, 0, 320, 100});
+    EXPECT_EQ(list.table->cellForRow(0)->frame().width, 320);
+}
