@@ -176,12 +176,16 @@ void AlertView::layout() {
     double y = 16;
     if (!state.title.empty())
         addText(*this, state, state.title, Font::boldSystemFont(17), Color::white(), 16, y, inner);
+    const int count = numberOfButtons();
+    // A waiting alert keeps the band under its title (y 46 to 80) free for the
+    // activity indicator that its screen puts at (132, 55).
+    if (count == 0)
+        y = std::max(y, 80.0);
     if (!state.message.empty()) {
-        y += state.title.empty() ? 0 : 6;
+        y += state.title.empty() || count == 0 ? 0 : 6;
         addText(*this, state, state.message, Font::systemFont(15), Color::white(), 16, y, inner);
     }
     y += 14;
-    const int count = numberOfButtons();
     const double buttonHeight = 40;
     if (count == 2) {
         const double w = (inner - 10) / 2;
@@ -206,9 +210,8 @@ void AlertView::layout() {
         }
         y += count ? 6 : 0;
     }
-    // A waiting alert leaves room for its activity indicator under the text.
     if (count == 0)
-        y = std::max(y + 30, 100.0);
+        y = std::max(y + 4, 100.0);
     // Keep screen-added subviews (an indicator) above the text.
     const double height = std::min(y, 440.0);
     View::setFrame({18, std::max(20.0, (PhoneWindow::kHeight - height) / 2), width, height});

@@ -208,4 +208,15 @@ TEST(GalleryTest, OverlaysMapAndAlerts) {
                             {"周边吃喝玩乐", "设为起点", "设为终点", "车辆位置", "站点查询", "添加到收藏夹"});
     sheet->show();
     EXPECT_TRUE(driver.screenshot(outPath("gallery-sheet.png")));
+    EXPECT_TRUE(driver.chooseSheetButton("取消"));
+
+    auto waiting = AlertView::create("请稍候", "正在加载商家信息...");
+    auto wheel = ActivityIndicatorView::create(ActivityIndicatorStyle::White);
+    wheel->setFrame({132, 55, 20, 20});
+    wheel->startAnimating();
+    waiting->addSubview(wheel);
+    waiting->show();
+    EXPECT_TRUE(driver.screenshot(outPath("gallery-waiting.png")));
+    waiting->dismissWithClickedButtonIndex(0, true);
+    EXPECT_TRUE(driver.alerts().empty());
 }
