@@ -345,17 +345,34 @@ bool VariableList::letArray(const VariableItem& target, const VariableList& sour
     }
     if (maxArrayLength > 0 && n > maxArrayLength)
         throw ScriptException(kSource, "数组长度超出限制(" + std::to_string(maxArrayLength) + ")");
-    const VariableItemPtr keep = variableItems[static_cast<size_t>(found)];
-    // Keep the source items alive and readable while the old elements go.
-    const std::vector<VariableItemPtr> sourceItems = source.variableItems;
+    // Read every source value first: the source usually holds the old
+    // elements themselves (append), and those are reused below.
+    std::vector<std::pair<std::string, int>> values;
+    values.reserve(static_cast<size_t>(n));
+    for (const auto& item : source.variableItems)
+        values.emplace_back(item->data, item->isArray() ? item->type : item->type + 1);
+    const std::vector<VariableItemPtr> old(variableItems.begin() + found,
+                                           variableItems.begin() + found + have);
+    const VariableItemPtr keep = old.front();
     if (!delVariableItemWithIndex(found, 0, true))
         throw ScriptException(kSource, "数组删除错误");
     checkRoom(static_cast<size_t>(n));
+    variableItems.reserve(variableItems.size() + static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const VariableItem& item = *sourceItems[static_cast<size_t>(i)];
-        variableItems.push_back(VariableItem::make(keep->name, item.data,
-                                                   item.isArray() ? item.type : item.type + 1, n, i,
-                                                   keep->isPublic, keep->firstString));
+        auto& [data, type] = values[static_cast<size_t>(i)];
+        if (static_cast<size_t>(i) >= old.size()) {
+            variableItems.push_back(VariableItem::make(keep->name, std::move(data), type, n, i,
+                                                       keep->isPublic, keep->firstString));
+            continue;
+        }
+        // The reassigned array moves to the end of the store; its old
+        // element records are reused rather than made again.
+        const VariableItemPtr& element = old[static_cast<size_t>(i)];
+        element->data = std::move(data);
+        element->type = type;
+        element->arrayLength = n;
+        element->arrayItemIndex = i;
+        variableItems.push_back(element);
     }
     return true;
 }
