@@ -177,3 +177,34 @@ TEST(ScriptEngine, ScriptKillStopsTheNamedInstance) {
     EXPECT_FALSE(ScriptList::getScript(name));
     EXPECT_TRUE(log.empty());
 }
+
+TEST(Statements, NetCallReachesTheHostInPushingOrder) {
+    EXPECT_EQ(Interp().runError(std::string(kMain) + "call(@netcall, \"f1\")\nendsub"),
+              "[Expression] 没有call方法的实现");
+
+    std::vector<std::string> received;
+    bool fail = false;
+    SysHostFunctions host;
+    host.functions["@call"] = [&](const Paramers& p) -> std::optional<SysFunctionResult> {
+        received.clear();
+        for (int i = 0; i < p.size(); ++i)
+            received.push_back(p.getInnerContent()->get(i)->toNetCallParamer(";"));
+        if (fail) {
+            SysFunctionResult failed;
+            failed.isError = true;
+            return failed;
+        }
+        return BaseFunctionHandler::getSingleResult("reply");
+    };
+    Interp interp(std::make_shared<DefaultSysFunction>([host] { return makeSysHandlers(host); }));
+    interp.run(std::string(kMain) + "ObjectArray a[2]\na[0] = \"x;y\"\na[1] = \"z\"\n"
+                                    "println(call(@netcall, \"f1\", a, 7))\nendsub");
+    EXPECT_EQ(received, (std::vector<std::string>{"f1", "x\\;y;z", "7"}));
+    EXPECT_EQ(interp.log, (std::vector<std::string>{"println:reply"}));
+
+    fail = true;
+    interp.log.clear();
+    interp.run(std::string(kMain) + "Object r\nr = call(@netcall, \"f2\")\nprintln(r == \"\")\nendsub");
+    EXPECT_EQ(received, (std::vector<std::string>{"f2"}));
+    EXPECT_EQ(interp.log, (std::vector<std::string>{"println:1"}));
+}
