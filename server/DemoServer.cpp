@@ -15,6 +15,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -42,6 +43,8 @@ struct DemoServer::Impl {
     int port{-1};
     std::string error;
     std::atomic<std::size_t> soapRequests{0};
+    mutable std::mutex receivedMutex;
+    std::deque<ReceivedRequest> received;
     std::mutex faultMutex;
     std::mt19937 faultEngine;
     std::mutex logMutex;
@@ -62,7 +65,16 @@ struct DemoServer::Impl {
         ++soapRequests;
         std::string action;
         try {
-            SoapRequest soap = parseSoapRequest(request.body);
+            SoapRequest soap;
+            try {
+                soap = parseSoapRequest(request.body);
+            } catch (const SoapFault&) {
+                remember(ReceivedRequest{
+                    request.path, request.get_header_value("SOAPAction"), "", {}, request.body});
+                throw;
+            }
+            remember(ReceivedRequest{request.path, request.get_header_value("SOAPAction"), soap.action,
+                                     soap.parameters, request.body});
             action = soap.action;
             response.set_header("X-Tansu-Action", action);
             auto handler = actions.find(soap.action);
@@ -86,6 +98,13 @@ struct DemoServer::Impl {
             response.set_content(writeSoapFault(SoapFault::Side::Server, "internal error"),
                                  "text/xml; charset=utf-8");
         }
+    }
+
+    void remember(ReceivedRequest request) {
+        std::lock_guard guard(receivedMutex);
+        received.push_back(std::move(request));
+        if (received.size() > 1000)
+            received.pop_front();
     }
 
     void log(const std::string& line) {
@@ -182,6 +201,7 @@ void DemoServer::Impl::routes() {
                   std::map<std::string, std::string> form;
                   for (const auto& [key, value] : request.params)
                       form.emplace(key, value);
+                  remember(ReceivedRequest{request.path, "", form["functionID"], form, request.body});
                   ServiceContext ctx = context(request);
                   try {
                       response.set_header("X-Tansu-Action", "script:" + form["functionID"]);
@@ -364,6 +384,25 @@ void DemoServer::advanceClock(std::chrono::milliseconds by) {
 long long DemoServer::nowMillis() const {
     return m->clock.nowMillis();
 }
+std::vector<ReceivedRequest> DemoServer::receivedRequests() const {
+    std::lock_guard guard(m->receivedMutex);
+    return {m->received.begin(), m->received.end()};
+}
+
+std::optional<ReceivedRequest> DemoServer::lastRequest(const std::string& action) const {
+    std::lock_guard guard(m->receivedMutex);
+    for (auto it = m->received.rbegin(); it != m->received.rend(); ++it) {
+        if (it->action == action)
+            return *it;
+    }
+    return std::nullopt;
+}
+
+void DemoServer::clearReceivedRequests() {
+    std::lock_guard guard(m->receivedMutex);
+    m->received.clear();
+}
+
 std::size_t DemoServer::soapRequestCount() const {
     return m->soapRequests.load();
 }

@@ -20,6 +20,8 @@
 //     ASSERT_TRUE(server.start()) << server.error();
 //     client.setServer(server.officialUrl());        // "http://127.0.0.1:PORT/service.asmx"
 //     server.advanceClock(std::chrono::seconds(30)); // vehicles move on
+//     auto sent = server.lastRequest("getBusLocation"); // what the screen sent
+//     EXPECT_EQ(sent->parameters.at("busCount"), "3");
 //
 // Every server has its own in-memory database made from the seed files of the
 // data folder, so tests never see each other's accounts or favourites. The
@@ -31,8 +33,11 @@
 
 #include <chrono>
 #include <cstddef>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tansu::demo {
 
@@ -58,6 +63,15 @@ struct DemoServerOptions {
     unsigned seed{1};   // of the fault injection
     Endpoints endpoints{Endpoints::Both};
     bool logRequests{false}; // one line per request on standard error
+};
+
+// A request as the server received it, for tests that check what a screen sent.
+struct ReceivedRequest {
+    std::string path;                              // "/service.asmx", "/OnlineMethod/Default.aspx", …
+    std::string soapAction;                        // the "SOAPAction" header; empty for the script service
+    std::string action;                            // the action element, or the script service's "functionID"
+    std::map<std::string, std::string> parameters; // the action's elements, or the form fields
+    std::string body;                              // the request body as it arrived
 };
 
 class DemoServer {
@@ -92,6 +106,13 @@ public:
 
     // SOAP requests answered so far (faults included), for tests.
     std::size_t soapRequestCount() const;
+
+    // The SOAP and script-service requests received so far, oldest first (the
+    // last 1000 are kept); those that did not parse have an empty action.
+    std::vector<ReceivedRequest> receivedRequests() const;
+    // The latest request for an action, or none.
+    std::optional<ReceivedRequest> lastRequest(const std::string& action) const;
+    void clearReceivedRequests();
 
 private:
     struct Impl;

@@ -198,6 +198,33 @@ TEST_F(SoapProtocolTest, InteractionActionsLiveOnlyOnTheInteractionService) {
     EXPECT_EQ(onInteract.status, 500);
 }
 
+TEST_F(SoapProtocolTest, RemembersWhatWasSentForTests) {
+    server->clearReceivedRequests();
+    call("getBusLocation",
+         {{"lineNumber", "1"}, {"GPSNumber", "鼓楼"}, {"busCount", "3"}, {"lastStation", "清和园"}});
+    call("getBusLineRoute", {{"busLine", "K1"}});
+    SoapTestClient(server->port()).post("not xml", "x");
+    httplib::Client("127.0.0.1", server->port())
+        .Post("/OnlineMethod/Default.aspx", httplib::Params{{"userid", "A1"}, {"functionID", "getTime"}});
+
+    auto all = server->receivedRequests();
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_EQ(all[0].action, "getBusLocation");
+    EXPECT_EQ(all[0].path, "/service.asmx");
+    EXPECT_EQ(all[0].soapAction, "http://tansu.example.cn/getBusLocation");
+    EXPECT_EQ(all[0].parameters.at("GPSNumber"), "鼓楼");
+    EXPECT_EQ(all[0].parameters.size(), 4u);
+    EXPECT_EQ(all[2].action, "");
+    EXPECT_EQ(all[2].body, "not xml");
+    EXPECT_EQ(all[3].action, "getTime");
+    EXPECT_EQ(all[3].parameters.at("userid"), "A1");
+
+    auto route = server->lastRequest("getBusLineRoute");
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->parameters.at("busLine"), "K1");
+    EXPECT_FALSE(server->lastRequest("getPicWall"));
+}
+
 TEST(DemoServerEndpoints, OneEndpointOnlyLeavesTheOtherUnanswered) {
     DemoServerOptions options;
     options.endpoints = Endpoints::OfficialOnly;
