@@ -63,20 +63,20 @@ struct DemoServer::Impl {
     void handleSoap(const std::map<std::string, ActionHandler>& actions, const httplib::Request& request,
                     httplib::Response& response) {
         ++soapRequests;
-        std::string action;
+        ReceivedRequest received{request.path, request.get_header_value("SOAPAction"), "", {}, request.body};
+        SoapRequest soap;
         try {
-            SoapRequest soap;
-            try {
-                soap = parseSoapRequest(request.body);
-            } catch (const SoapFault&) {
-                remember(ReceivedRequest{
-                    request.path, request.get_header_value("SOAPAction"), "", {}, request.body});
-                throw;
-            }
-            remember(ReceivedRequest{request.path, request.get_header_value("SOAPAction"), soap.action,
-                                     soap.parameters, request.body});
-            action = soap.action;
-            response.set_header("X-Tansu-Action", action);
+            soap = parseSoapRequest(request.body);
+        } catch (const SoapFault& fault) {
+            remember(std::move(received));
+            answerFault(response, fault);
+            return;
+        }
+        received.action = soap.action;
+        received.parameters = soap.parameters;
+        remember(std::move(received));
+        response.set_header("X-Tansu-Action", soap.action);
+        try {
             auto handler = actions.find(soap.action);
             if (handler == actions.end())
                 throw SoapFault(SoapFault::Side::Client, "unknown action: " + soap.action);
@@ -89,15 +89,16 @@ struct DemoServer::Impl {
                 soap.actionNamespace.empty() ? std::string(kServiceNamespace) : soap.actionNamespace;
             response.set_content(writeSoapAnswer(soap.action, ns, answer), "text/xml; charset=utf-8");
         } catch (const SoapFault& fault) {
-            response.status = 500;
-            response.set_content(writeSoapFault(fault.side(), fault.what()), "text/xml; charset=utf-8");
+            answerFault(response, fault);
         } catch (const std::exception& e) {
-            logAlways(std::string("tansu-demo-server: error in ") + (action.empty() ? "request" : action) +
-                      ": " + e.what());
-            response.status = 500;
-            response.set_content(writeSoapFault(SoapFault::Side::Server, "internal error"),
-                                 "text/xml; charset=utf-8");
+            logAlways("tansu-demo-server: error in " + soap.action + ": " + e.what());
+            answerFault(response, SoapFault(SoapFault::Side::Server, "internal error"));
         }
+    }
+
+    static void answerFault(httplib::Response& response, const SoapFault& fault) {
+        response.status = 500;
+        response.set_content(writeSoapFault(fault.side(), fault.what()), "text/xml; charset=utf-8");
     }
 
     void remember(ReceivedRequest request) {
