@@ -1,5 +1,6 @@
 #include "platform/ui/Button.h"
 
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/TextPaint.h"
 #include "platform/ui/ViewPrivate.h"
 
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <map>
 
 namespace platform::ui {
@@ -112,20 +114,59 @@ protected:
             return;
         }
         d->highlighted = true;
+        m_pressAt = event->globalPosition();
+        m_scrolling.reset();
         update();
         event->accept();
+    }
+
+    // A finger that moves on a button inside a scrolling view drags the view
+    // instead of pressing the button.
+    void mouseMoveEvent(QMouseEvent* event) override {
+        auto* d = data();
+        if (!d)
+            return;
+        const QPointF delta = event->globalPosition() - m_pressAt;
+        if (auto scroll = m_scrolling.lock()) {
+            scroll->dragTo(delta.x(), delta.y());
+            return;
+        }
+        if (!d->highlighted || std::hypot(delta.x(), delta.y()) < 6)
+            return;
+        for (auto* v = d->superview; v; v = v->impl()->superview) {
+            auto* scroll = dynamic_cast<ScrollView*>(v);
+            if (!scroll || !scroll->isScrollEnabled())
+                continue;
+            d->highlighted = false;
+            update();
+            auto held = std::static_pointer_cast<ScrollView>(retainView(scroll));
+            m_scrolling = held;
+            held->beginDragging();
+            held->dragTo(delta.x(), delta.y());
+            return;
+        }
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override {
         auto* d = data();
         if (!d)
             return;
+        if (auto scroll = m_scrolling.lock()) {
+            m_scrolling.reset();
+            scroll->endDragging();
+            return;
+        }
         const bool inside = rect().contains(event->position().toPoint());
+        const bool pressed = d->highlighted;
         d->highlighted = false;
         update();
-        if (inside)
+        if (inside && pressed)
             static_cast<Button*>(d->owner)->sendAction();
     }
+
+private:
+    QPointF m_pressAt;
+    std::weak_ptr<ScrollView> m_scrolling;
 };
 
 } // namespace

@@ -14,8 +14,18 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include <algorithm>
+
+QT_BEGIN_NAMESPACE
+// QtGui's entry for mouse input from the window system (the one Qt's own test
+// library drives).
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
+QT_END_NAMESPACE
 
 namespace platform::ui {
 
@@ -412,6 +422,52 @@ void TestDriver::release(ScrollView& view) {
 void TestDriver::drag(ScrollView& view, double dx, double dy) {
     dragWithoutRelease(view, dx, dy);
     release(view);
+}
+
+namespace {
+
+int& mouseTime() {
+    static int time = 1000;
+    return time;
+}
+
+// Goes through the window system's own entry, as a real mouse does, so that
+// grabbing, propagation and double clicks behave as they do for a rider.
+void sendMouse(QWidget* window, QEvent::Type type, QPointF at, Qt::MouseButtons buttons, int delay = 20) {
+    auto* handle = window->windowHandle();
+    if (!handle)
+        return;
+    mouseTime() += delay;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    qt_handleMouseEvent(handle, at, handle->mapToGlobal(at), buttons, button, type, Qt::NoModifier,
+                        mouseTime());
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void TestDriver::mouseDrag(View& view, Point at, double dx, double dy) {
+    auto* window = this->window()->impl()->widget.data();
+    const Point start = view.convertPointToView(at, nullptr);
+    const QPointF from(start.x, start.y);
+    // A new gesture, not the second half of a double click.
+    sendMouse(window, QEvent::MouseButtonPress, from, Qt::LeftButton, 2000);
+    const int steps = dx == 0 && dy == 0 ? 0 : 10;
+    for (int i = 1; i <= steps; ++i)
+        sendMouse(window, QEvent::MouseMove, from + QPointF(dx * i / steps, dy * i / steps), Qt::LeftButton);
+    sendMouse(window, QEvent::MouseButtonRelease, from + QPointF(dx, dy), Qt::NoButton);
+    runUntilIdle();
+}
+
+void TestDriver::mouseDoubleClick(View& view, Point at) {
+    auto* window = this->window()->impl()->widget.data();
+    const Point p = view.convertPointToView(at, nullptr);
+    const QPointF where(p.x, p.y);
+    sendMouse(window, QEvent::MouseButtonPress, where, Qt::LeftButton, 2000);
+    sendMouse(window, QEvent::MouseButtonRelease, where, Qt::NoButton);
+    sendMouse(window, QEvent::MouseButtonPress, where, Qt::LeftButton);
+    sendMouse(window, QEvent::MouseButtonRelease, where, Qt::NoButton);
+    runUntilIdle();
 }
 
 void TestDriver::advance(double seconds) {

@@ -119,6 +119,13 @@ public:
     void dragWithoutRelease(ScrollView& view, double dx, double dy);
     void release(ScrollView& view);
 
+    // --- the mouse, as the window system delivers it ---------------------------
+    // Presses at a point of the view (its own coordinates), moves by (dx, dy)
+    // in steps and lets go; (0, 0) is a click.
+    void mouseDrag(View& view, Point at, double dx, double dy);
+    void mouseClick(View& view, Point at) { mouseDrag(view, at, 0, 0); }
+    void mouseDoubleClick(View& view, Point at);
+
     // --- time -------------------------------------------------------------------
     void advance(double seconds);
     void runUntilIdle();

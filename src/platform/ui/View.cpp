@@ -1,6 +1,8 @@
 #include "platform/ui/ViewPrivate.h"
 
 #include "platform/Application.h"
+#include "platform/Log.h"
+#include "platform/RunLoop.h"
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
@@ -207,6 +209,8 @@ std::shared_ptr<View> View::create(Rect frame) {
 View::View(Rect frame) : View(std::make_unique<Impl>(), frame) {}
 
 View::View(std::unique_ptr<Impl> impl, Rect frame) : m_impl(std::move(impl)) {
+    if (!isMainThread())
+        log("ui: a view was made off the main thread; hand the work over with performOnMain");
     m_impl->owner = this;
     m_impl->ensureWidget();
     m_impl->frame = frame;
