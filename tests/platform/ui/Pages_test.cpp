@@ -2,7 +2,7 @@
 #include "platform/ui/PickerView.h"
 #include "platform/ui/TestDriver.h"
 #include "platform/ui/TextField.h"
-#include "platform/ui/UI.h" // the umbrella include compiles without Qt
+#include "platform/ui/UI.h"
 #include "platform/ui/ViewController.h"
 
 #include <gtest/gtest.h>
