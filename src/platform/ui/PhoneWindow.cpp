@@ -25,7 +25,12 @@ PhoneWindow*& windowInstance() {
 std::string clockText() {
     const auto seconds = static_cast<std::time_t>(Clock::wallNow());
     std::tm local{};
-    localtime_r(&seconds, &local);
+    // Under the test clock the bar shows UTC, so that screenshots are the same
+    // in every time zone.
+    if (Clock::isManual())
+        gmtime_r(&seconds, &local);
+    else
+        localtime_r(&seconds, &local);
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
     return text;
