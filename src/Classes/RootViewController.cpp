@@ -5,6 +5,8 @@
 #include "Classes/ShowBusLines.h"
 #include "Helper/Common/AppConfig.h"
 #include "Helper/Common/MyHelper.h"
+#include "Helper/Favorite/FavoriteManager.h"
+#include "Helper/User/UserManager.h"
 #include "TabViews/TabFavoriteViewController.h"
 #include "TabViews/TabHomeViewController.h"
 #include "TabViews/TabInquireViewController.h"
@@ -58,6 +60,8 @@ void RootViewController::viewDidLoad() {
     m_labelWeather->setBackgroundColor(Color::clear());
     // 3-4. the shared managers put their progress overlays over the root view
     CommonHelper::getInstance().setM_currView(root);
+    UserManager::getInstance().setM_currentView(root);
+    FavoriteManager::getInstance().setM_currentView(root);
     // 5-6. server selection
     m_BusLinesWindow.reset();
     m_chooser = ChooseWebSev::initWebWithDelegate(this, AppConfig::shared().officialUrl,

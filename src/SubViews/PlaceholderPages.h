@@ -4,6 +4,13 @@
 #pragma once
 
 #include "Classes/ViewController.h"
+#include "Helper/Favorite/FavoriteManager.h"
+
+#include <vector>
+
+namespace platform::ui {
+class Label;
+}
 
 #include <string>
 
@@ -78,12 +85,61 @@ class SubFavoritySite : public PlaceholderPage {
 public:
     SubFavoritySite() : PlaceholderPage("收藏夹") {}
 };
+// One category of the server favourites: the titles of its items.
 class SubFavorityShop : public PlaceholderPage {
 public:
     SubFavorityShop() : PlaceholderPage("收藏的商家") {}
-    void reloadData(int count) { m_count = count; }
-    int itemCount() const { return m_count; }
+    void reloadData(std::vector<FavoriteItem> items);
+    const std::vector<FavoriteItem>& items() const { return m_items; }
 
 private:
-    int m_count{0};
+    std::vector<FavoriteItem> m_items;
+};
+
+// A page of the More list, laid over the whole root screen, with a navigation
+// bar whose "返回" takes it away again.
+class MoreCommandPage : public ViewController {
+public:
+    explicit MoreCommandPage(std::string title) : m_title(std::move(title)) {}
+    const std::string& title() const { return m_title; }
+    void close();
+
+protected:
+    std::shared_ptr<platform::ui::View> loadView() override;
+    // The area under the navigation bar, for the page's own content.
+    std::shared_ptr<platform::ui::View> m_content;
+
+private:
+    std::string m_title;
+};
+
+class SubMoreLogin : public MoreCommandPage {
+public:
+    SubMoreLogin() : MoreCommandPage("登录") {}
+};
+class SubMoreRegister : public MoreCommandPage {
+public:
+    SubMoreRegister() : MoreCommandPage("注册") {}
+};
+class SubMoreModify : public MoreCommandPage {
+public:
+    SubMoreModify() : MoreCommandPage("修改密码") {}
+};
+class SubMoreQuery : public MoreCommandPage {
+public:
+    SubMoreQuery() : MoreCommandPage("商家查询") {}
+};
+class SubMoreUserFeedback : public MoreCommandPage {
+public:
+    SubMoreUserFeedback() : MoreCommandPage("用户意见反馈") {}
+};
+class SubMoreAbout : public MoreCommandPage {
+public:
+    SubMoreAbout() : MoreCommandPage("关于软件") {}
+    // Shows the version of the running application.
+    void resetVersion();
+    std::string versionText() const;
+
+private:
+    std::shared_ptr<platform::ui::Label> m_labelVersion;
 };

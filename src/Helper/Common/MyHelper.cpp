@@ -1,6 +1,9 @@
 #include "Helper/Common/MyHelper.h"
 
+#include "Helper/WebService/WebServiceClient.h"
 #include "platform/DateFormat.h"
+#include "platform/Md5.h"
+
 #include "platform/Http.h"
 #include "platform/Paths.h"
 #include "platform/PropertyList.h"
@@ -8,6 +11,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/PhoneWindow.h"
 #include "platform/ui/View.h"
+#include <cstdio>
+#include <cstdlib>
 
 #include <vector>
 
@@ -63,6 +68,39 @@ std::optional<std::string> MyHelper::getUserName() {
 }
 std::optional<std::string> MyHelper::getUserPass() {
     return getOption("Option_User_Pass");
+}
+
+// --- the password token ---------------------------------------------------------------
+
+std::optional<std::string> MyHelper::Md5String(const std::optional<std::string>& text) {
+    if (!text)
+        return std::nullopt;
+    return md5Hex(*text);
+}
+
+std::optional<std::string> MyHelper::getDateTime() {
+    auto fragment = WebServiceClient::runSoapActionParameters("getDateTime", {});
+    if (!fragment)
+        return std::nullopt;
+    auto millis = cutBetween(*fragment, "<systemTime>", "</systemTime>");
+    if (!millis)
+        return std::nullopt;
+    char* end = nullptr;
+    double value = std::strtod(millis->c_str(), &end);
+    if (end == millis->c_str())
+        return std::nullopt;
+    // The day changes at noon in the server's time base: the division rounds.
+    double days = value / 24 / 60 / 60 / 1000;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f", days);
+    return std::string(text);
+}
+
+std::optional<std::string> MyHelper::getPassword(const std::optional<std::string>& password) {
+    if (!password)
+        return std::nullopt;
+    auto day = getDateTime();
+    return Md5String(*Md5String(password) + day.value_or(""));
 }
 
 // --- dates and images ----------------------------------------------------------------

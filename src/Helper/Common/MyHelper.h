@@ -30,6 +30,14 @@ public:
     static std::optional<std::string> getUserName();
     static std::optional<std::string> getUserPass();
 
+    // --- the password token ---------------------------------------------------------
+    // MD5 of the UTF-8 bytes as 32 lower-case hex digits; none for none.
+    static std::optional<std::string> Md5String(const std::optional<std::string>& text);
+    // The server's day number ("getDateTime", blocking), or none.
+    static std::optional<std::string> getDateTime();
+    // MD5(MD5(password) + day number): the password on the wire, made afresh per request.
+    static std::optional<std::string> getPassword(const std::optional<std::string>& password);
+
     // --- dates and images --------------------------------------------------------
     // Reads and writes back "yyyy-MM-dd HH:mm:ss"; none when the text does not match.
     static std::optional<std::string> convertDateTime(const std::string& text);
