@@ -100,3 +100,15 @@ TEST(HtmlViewTest, ShowsImagesFromTheDocumentsFolder) {
     view->loadHTMLString("<p>图片</p><img src=\"shop-pic.png\" />");
     EXPECT_GT(view->contentHeight(), without + 100);
 }
+
+TEST(HtmlViewTest, ViewGoneBeforeItsLoadEndsReportsNothing) {
+    TestDriver driver;
+    PlanScreen screen;
+    {
+        auto view = HtmlView::create({0, 0, 320, 10});
+        view->setDelegate(&screen);
+        view->loadHTMLString(kPlan);
+    }
+    driver.runUntilIdle();
+    EXPECT_EQ(screen.finished, 0);
+}

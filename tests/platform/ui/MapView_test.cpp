@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <mutex>
 #include <thread>
 
 using namespace platform::ui;
@@ -125,9 +126,15 @@ TEST(MapViewTest, PinsCalloutsAndDoubleTap) {
 
 TEST(MapViewTest, PlaceSearchAsksTheConfiguredService) {
     httplib::Server server;
+    std::mutex askedMutex; // the server answers on its own thread
     std::string askedCity;
     std::string askedKeyword;
+    auto asked = [&] {
+        std::lock_guard lock(askedMutex);
+        return std::make_pair(askedCity, askedKeyword);
+    };
     server.Get("/place/search", [&](const httplib::Request& request, httplib::Response& response) {
+        std::lock_guard lock(askedMutex);
         askedCity = request.get_param_value("city");
         askedKeyword = request.get_param_value("keyword");
         if (askedCity != "银川") {
@@ -152,14 +159,23 @@ TEST(MapViewTest, PlaceSearchAsksTheConfiguredService) {
     ASSERT_TRUE(search.poiSearchInCity("银川", "鼓楼", 0));
     EXPECT_TRUE(driver.runUntil([&] { return page.searchError >= 0; }));
     EXPECT_EQ(page.searchError, 0);
-    EXPECT_EQ(askedCity, "银川");
-    EXPECT_EQ(askedKeyword, "鼓楼");
+    EXPECT_EQ(asked(), std::make_pair(std::string("银川"), std::string("鼓楼")));
     EXPECT_EQ(page.placeNames, (std::vector<std::string>{"鼓楼", "鼓楼南"}));
 
     page.searchError = -1;
     ASSERT_TRUE(search.poiSearchInCity("成都", "鼓楼", 0));
     EXPECT_TRUE(driver.runUntil([&] { return page.searchError >= 0; }));
     EXPECT_EQ(page.searchError, MapSearch::kErrorUnknownCity);
+
+    // A search dropped before its answer comes calls nobody.
+    {
+        MapSearch dropped(&page);
+        page.searchError = -1;
+        ASSERT_TRUE(dropped.poiSearchInCity("银川", "钟楼", 0));
+        EXPECT_TRUE(driver.runUntil([&] { return asked().second == "钟楼"; }));
+    }
+    driver.runUntil([] { return false; }, 0.3);
+    EXPECT_EQ(page.searchError, -1);
 
     server.stop();
     thread.join();
