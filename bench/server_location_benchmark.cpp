@@ -68,6 +68,7 @@ Peer& sharedPeer() {
     static std::unique_ptr<Peer> peer = [] {
         auto made = std::make_unique<Peer>();
         made->http.set_tcp_nodelay(true);
+        made->http.set_keep_alive_max_count(100);
         made->http.new_task_queue = [] { return new httplib::ThreadPool(24); };
         made->http.Post("/service.asmx", [](const httplib::Request&, httplib::Response& response) {
             response.set_content(recordedAnswer(), "text/xml; charset=utf-8");

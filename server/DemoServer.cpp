@@ -275,6 +275,9 @@ void DemoServer::Impl::routes() {
     // Headers and body go out in separate writes; without this, Nagle's
     // algorithm and the peer's delayed acknowledgement add 40 ms to each answer.
     http.set_tcp_nodelay(true);
+    // A position screen asks every 30 s and a rider opens several screens: keep a
+    // connection for more than the library's default of five requests.
+    http.set_keep_alive_max_count(100);
     // Keep-alive connections hold a worker each; leave room for the client's
     // probes, its requests and its picture downloads at once.
     http.new_task_queue = [] { return new httplib::ThreadPool(24); };
