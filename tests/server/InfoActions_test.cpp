@@ -149,6 +149,12 @@ TEST_F(InfoActionsTest, ShopSearchByNameByStationTitleAndWithoutHits) {
     auto titles = nearStation.list("title");
     EXPECT_NE(std::find(titles.begin(), titles.end(), "鼓楼手抓羊肉"), titles.end());
 
+    // The station menu's first button sends the stop's alias.
+    Fragment byAlias =
+        call("inquiryShop", {{"keyword", "火车站西广场"}, {"pageIndex", "1"}, {"pageSize", "10"}});
+    auto nearTrain = byAlias.list("title");
+    EXPECT_NE(std::find(nearTrain.begin(), nearTrain.end(), "火车站兰州拉面"), nearTrain.end());
+
     Fragment none = call("inquiryShop", {{"keyword", "潜水艇"}, {"pageIndex", "1"}, {"pageSize", "10"}});
     EXPECT_EQ(none.code(), "200");
     EXPECT_TRUE(none.list("title").empty());

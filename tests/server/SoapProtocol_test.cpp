@@ -8,6 +8,7 @@
 
 #include <httplib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -259,6 +260,18 @@ TEST(DemoServerLifecycle, StopsAndReleasesThePort) {
     server.stop();
     EXPECT_EQ(SoapTestClient(port).call("getDateTime").status, 0);
     EXPECT_FALSE(server.start()) << "a stopped server does not start again";
+}
+
+TEST(DemoServerLifecycle, WithoutAFixedClockTheServerKeepsRealTime) {
+    DemoServer server;
+    ASSERT_TRUE(server.start()) << server.error();
+    SoapResult result = SoapTestClient(server.port()).call("getDateTime");
+    ASSERT_TRUE(result.fragment);
+    long long served = std::stoll(result.fragment->records[0]["systemTime"]);
+    long long now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count();
+    EXPECT_LT(std::llabs(now - served), 5000);
 }
 
 TEST(DemoServerLifecycle, ReportsAMissingDataFolder) {
