@@ -126,6 +126,10 @@ struct DemoServer::Impl {
 
 namespace {
 
+// When the request on this worker thread arrived: the routing hook and the
+// logger of one request run on the same thread.
+thread_local std::chrono::steady_clock::time_point requestStarted;
+
 std::string probePage(const char* title, const std::map<std::string, ActionHandler>& actions) {
     std::string html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>";
     html += title;
@@ -246,6 +250,7 @@ void DemoServer::Impl::routes() {
              });
 
     http.set_pre_routing_handler([this](const httplib::Request&, httplib::Response& response) {
+        requestStarted = std::chrono::steady_clock::now();
         if (options.delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(options.delayMs));
         if (options.failRate <= 0)
@@ -267,9 +272,14 @@ void DemoServer::Impl::routes() {
         if (!options.logRequests)
             return;
         std::string action = response.get_header_value("X-Tansu-Action");
+        char took[32];
+        std::snprintf(
+            took, sizeof took, " %.1fms",
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - requestStarted)
+                .count());
         log(formatCityTime(clock.nowMillis()) + " " + request.remote_addr + " " + request.method + " " +
             request.path + (action.empty() ? "" : " " + action) + " " + std::to_string(response.status) +
-            " " + std::to_string(response.body.size()) + "B");
+            " " + std::to_string(response.body.size()) + "B" + took);
     });
     http.set_payload_max_length(kMaxEnvelopeBytes * 4);
     // Headers and body go out in separate writes; without this, Nagle's
