@@ -10,6 +10,8 @@ namespace platform::ui {
 
 struct Label::Data : View::Impl {
     TextStyle style;
+    bool highlighted{false};
+    Color highlightedColor{Color::white()};
     ViewWidget* makeWidget() override;
 };
 
@@ -24,7 +26,14 @@ protected:
         if (!m_impl)
             return;
         auto* data = static_cast<Label::Data*>(m_impl);
-        paintText(painter, QRectF(0, 0, width(), height()), data->style);
+        if (!data->highlighted) {
+            paintText(painter, QRectF(0, 0, width(), height()), data->style);
+            return;
+        }
+        TextStyle style = data->style;
+        style.color = data->highlightedColor;
+        style.shadowColor = Color::clear();
+        paintText(painter, QRectF(0, 0, width(), height()), style);
     }
 };
 
@@ -116,6 +125,20 @@ void Label::setAdjustsFontSizeToFitWidth(bool adjust, double minimumFontSize) {
 
 bool Label::adjustsFontSizeToFitWidth() const {
     return d()->style.shrinkToFit;
+}
+
+void Label::setHighlighted(bool highlighted) {
+    d()->highlighted = highlighted;
+    d()->update();
+}
+
+bool Label::isHighlighted() const {
+    return d()->highlighted;
+}
+
+void Label::setHighlightedTextColor(Color color) {
+    d()->highlightedColor = color;
+    d()->update();
 }
 
 double Label::drawnFontSize() const {

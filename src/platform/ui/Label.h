@@ -33,6 +33,10 @@ public:
     void setNumberOfLines(int lines);
     // Shrinks a single line's font, down to the minimum size, to fit the width.
     void setAdjustsFontSizeToFitWidth(bool adjust, double minimumFontSize = 8);
+    // A highlighted label (in a selected row) draws in its highlighted colour, white by default.
+    void setHighlighted(bool highlighted);
+    bool isHighlighted() const;
+    void setHighlightedTextColor(Color color);
     bool adjustsFontSizeToFitWidth() const;
     // The font size actually drawn after shrinking.
     double drawnFontSize() const;

@@ -208,6 +208,10 @@ bool TableViewCell::isSelected() const {
 void TableViewCell::setSelected(bool selected, bool) {
     auto* data = d();
     data->selected = selected;
+    // Texts turn white on the selection colour.
+    const bool highlight = selected && data->selectionStyle != TableViewCellSelectionStyle::None;
+    data->text->setHighlighted(highlight);
+    data->detail->setHighlighted(highlight);
     data->update();
     data->content->impl()->update();
 }

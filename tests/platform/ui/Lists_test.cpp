@@ -70,6 +70,15 @@ TEST(TableViewTest, RowsHeightsAndSelection) {
     EXPECT_EQ(list.selected, (std::vector<int>{1, 2}));
     EXPECT_EQ(list.table->indexForSelectedRow(), -1);
 
+    // A selected row draws its texts white on the selection colour.
+    list.table->selectRow(0);
+    EXPECT_TRUE(list.table->cellForRow(0)->textLabel()->isHighlighted());
+    EXPECT_EQ(list.table->indexForSelectedRow(), 0);
+    list.table->selectRow(2);
+    EXPECT_FALSE(list.table->cellForRow(0)->textLabel()->isHighlighted());
+    list.table->deselectRow(2);
+    EXPECT_FALSE(list.table->cellForRow(2)->detailTextLabel()->isHighlighted());
+
     list.rows = {"失物招领"};
     list.table->reloadData();
     EXPECT_EQ(list.table->numberOfRows(), 1);
