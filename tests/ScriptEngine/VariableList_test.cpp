@@ -206,3 +206,36 @@ TEST(ParamerList, ArgumentsAndTypes) {
     EXPECT_EQ(Paramers(&args).getString(2), "hello");
     EXPECT_EQ(Paramers(nullptr).getString(0), "");
 }
+
+// Long lists search through a name index; it must follow every append and
+// removal exactly like a plain walk would.
+TEST(VariableList, LookupsStayRightInALongStore) {
+    VariableList store;
+    store.createTestList();
+    for (int i = 0; i < 30; ++i)
+        store.addVariableItem5("v" + std::to_string(i % 10), std::to_string(i), false,
+                               "sub_900_main_" + std::to_string(i / 10), 0, 0, 0);
+    store.addVariableItem_AutoCreateArray1(
+        VariableItem::make("arr", "", VariableItemType::getObjectArray, 5, 0, true, ""));
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("v3", "sub_900_main_2")), "23");
+    EXPECT_EQ(store.findVisible("v3", "sub_900_main_7"), -1);
+    EXPECT_EQ(store.getVariableItemListIndex1("arr", 4, false, true, ""), 37);
+
+    store.delVariableItemWithFirstString("sub_900_main_1");
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("v3", "sub_900_main_2")), "23");
+    EXPECT_EQ(store.findVisible("v3", "sub_900_main_1"), -1);
+    const int moved = store.indexOfItem(store.variableItems[3].get());
+    EXPECT_EQ(moved, 3);
+
+    store.addVariableItem5("v3", "new", true, "", 0, 0, 0);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("v3", "sub_900_main_1")), "new");
+    auto outsider = VariableItem::make("v3", "", 0);
+    EXPECT_EQ(store.indexOfItem(outsider.get()), -1);
+
+    VariableList copy = store;
+    copy.removeAllSubItem();
+    EXPECT_EQ(copy.findVisible("v3", "sub_900_main_2"), copy.size() - 1);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("v3", "sub_900_main_2")), "23");
+    store.clear();
+    EXPECT_EQ(store.findVisible("v3", ""), -1);
+}

@@ -7,6 +7,8 @@
 
 namespace {
 const char* const kSource = "VariableList";
+// Lists at least this long (the variable store) search through a name index.
+constexpr size_t kIndexedSize = 16;
 
 int elementCount(const VariableItem& first) {
     // An array declared with length 0 still is one item.
@@ -170,16 +172,46 @@ std::string VariableList::toNetCallParamer(std::string_view joiner) const {
     return text;
 }
 
+const std::vector<int>* VariableList::positionsOf(std::string_view name) const {
+    if (!m_index)
+        m_index = std::make_unique<NameIndex>();
+    NameIndex& index = *m_index;
+    if (index.indexed > variableItems.size()) {
+        index.positions.clear();
+        index.indexed = 0;
+    }
+    for (; index.indexed < variableItems.size(); ++index.indexed) {
+        const std::string& itemName = variableItems[index.indexed]->name;
+        auto it = index.positions.find(std::string_view(itemName));
+        if (it == index.positions.end())
+            it = index.positions.emplace(itemName, std::vector<int>()).first;
+        it->second.push_back(static_cast<int>(index.indexed));
+    }
+    auto it = index.positions.find(name);
+    return it == index.positions.end() ? nullptr : &it->second;
+}
+
 int VariableList::find(std::string_view name, int arrayItemIndex, bool isPublic,
                        std::string_view firstString) const {
     const std::string_view wanted = isPublic ? std::string_view() : firstString;
-    const size_t n = variableItems.size();
-    for (size_t i = 0; i < n; ++i) {
-        const VariableItem& item = *variableItems[i];
-        if (item.arrayItemIndex != arrayItemIndex || item.isPublic != isPublic || item.isDeleted)
-            continue;
-        if (item.name == name && item.firstString == wanted)
-            return static_cast<int>(i);
+    auto matches = [&](const VariableItem& item) {
+        return item.arrayItemIndex == arrayItemIndex && item.isPublic == isPublic && !item.isDeleted &&
+               item.name == name && item.firstString == wanted;
+    };
+    // Short lists (operands, results) are searched directly.
+    if (variableItems.size() < kIndexedSize) {
+        for (size_t i = 0; i < variableItems.size(); ++i) {
+            if (matches(*variableItems[i]))
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    const std::vector<int>* positions = positionsOf(name);
+    if (!positions)
+        return -1;
+    for (int i : *positions) {
+        if (matches(*variableItems[static_cast<size_t>(i)]))
+            return i;
     }
     return -1;
 }
@@ -221,6 +253,18 @@ int VariableList::getVariableItemListIndexEx(std::string_view name, int arrayIte
 }
 
 int VariableList::indexOfItem(const VariableItem* item) const {
+    if (!item)
+        return -1;
+    if (variableItems.size() >= kIndexedSize) {
+        const std::vector<int>* positions = positionsOf(item->name);
+        if (!positions)
+            return -1;
+        for (int i : *positions) {
+            if (variableItems[static_cast<size_t>(i)].get() == item)
+                return i;
+        }
+        return -1;
+    }
     for (size_t i = 0; i < variableItems.size(); ++i) {
         if (variableItems[i].get() == item)
             return static_cast<int>(i);
@@ -383,6 +427,7 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
         return false;
     if (!autoDelAll) {
         variableItems.erase(variableItems.begin() + index + arrayItemIndex);
+        structureChanged();
         return true;
     }
     const int length = gatherCount(index);
@@ -390,6 +435,7 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
         return false;
     variableItems.erase(variableItems.begin() + index + arrayItemIndex,
                         variableItems.begin() + index + length);
+    structureChanged();
     return true;
 }
 
@@ -397,6 +443,7 @@ bool VariableList::delVariableItemWithFirstString(std::string_view firstString) 
     const auto before = variableItems.size();
     std::erase_if(variableItems,
                   [&](const VariableItemPtr& item) { return item->firstString == firstString; });
+    structureChanged();
     return variableItems.size() != before;
 }
 
@@ -406,16 +453,19 @@ bool VariableList::delVariableItemOfPoc(int pocId, std::string_view pocName) {
     const auto before = variableItems.size();
     std::erase_if(variableItems, [&](const VariableItemPtr& item) {
         return MyString::startsWith(item->firstString, prefix);
+        structureChanged();
     });
     return variableItems.size() != before;
 }
 
 void VariableList::removeAllPublicItem() {
     std::erase_if(variableItems, [](const VariableItemPtr& item) { return item->firstString.empty(); });
+    structureChanged();
 }
 
 void VariableList::removeAllSubItem() {
     std::erase_if(variableItems, [](const VariableItemPtr& item) { return !item->firstString.empty(); });
+    structureChanged();
 }
 
 void VariableList::createTestList() {

@@ -12,11 +12,13 @@
 //   int i = store.getVariableItemListIndexEx("a", 0, fs, true, false);
 #pragma once
 
+#include "Global/FindResult.h"
 #include "VariableControl/VariableItem.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class VariableList {
@@ -28,6 +30,24 @@ public:
     VariableList() = default;
     // initVariableList3: - a one-item list that holds the item itself.
     explicit VariableList(VariableItemPtr item);
+    // Copies share the items but never the name index, which is rebuilt on
+    // the first search.
+    VariableList(const VariableList& other)
+        : variableItems(other.variableItems), isError(other.isError), isSingleArray(other.isSingleArray),
+          maxItems(other.maxItems), maxArrayLength(other.maxArrayLength) {}
+    VariableList& operator=(const VariableList& other) {
+        if (this != &other) {
+            variableItems = other.variableItems;
+            isError = other.isError;
+            isSingleArray = other.isSingleArray;
+            maxItems = other.maxItems;
+            maxArrayLength = other.maxArrayLength;
+            m_index.reset();
+        }
+        return *this;
+    }
+    VariableList(VariableList&&) noexcept = default;
+    VariableList& operator=(VariableList&&) noexcept = default;
 
     // initVariableList1: - every item copied.
     static VariableList copyOf(const VariableList& other);
@@ -38,7 +58,10 @@ public:
 
     int size() const { return static_cast<int>(variableItems.size()); }
     bool empty() const { return variableItems.empty(); }
-    void clear() { variableItems.clear(); }
+    void clear() {
+        variableItems.clear();
+        m_index.reset();
+    }
 
     VariableItemPtr getSingleItem() const { return variableItems.empty() ? nullptr : variableItems.front(); }
     VariableItemPtr getVariableItem2(int i) const;
@@ -102,6 +125,17 @@ public:
     int gatherCount(int index) const;
 
 private:
+    // Positions of the items by name, ascending. Kept only for long lists (the
+    // variable store); appended items are indexed on the next search, and any
+    // removal drops the index so the next search rebuilds it.
+    struct NameIndex {
+        std::unordered_map<std::string, std::vector<int>, NameHash, std::equal_to<>> positions;
+        size_t indexed{0};
+    };
+    const std::vector<int>* positionsOf(std::string_view name) const;
+    void structureChanged() { m_index.reset(); }
+    mutable std::unique_ptr<NameIndex> m_index;
+
     int find(std::string_view name, int arrayItemIndex, bool isPublic, std::string_view firstString) const;
     void checkRoom(size_t more) const;
 };
