@@ -35,7 +35,3 @@ bool OrvelaAppDelegate::applicationDidFinishLaunchingWithOptions() {
         window->rootView()->addSubview(root);
     return true;
 }
-
-void OrvelaAppDelegate::openScanner() {
-    // The scanner view and what it does with a code come with code scanning.
-}

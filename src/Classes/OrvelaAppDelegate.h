@@ -26,8 +26,6 @@ public:
     // Puts the root screen into the window, which loads it and runs the start-up sequence.
     bool applicationDidFinishLaunchingWithOptions();
     void applicationDidBecomeActive() {}
-    // Opens the code scanner over the root screen.
-    void openScanner();
 
     platform::ui::PhoneWindow* window{nullptr};
     std::unique_ptr<RootViewController> rootViewController;

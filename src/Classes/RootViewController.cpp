@@ -87,7 +87,19 @@ void RootViewController::buttonMoreClick() {
 }
 
 void RootViewController::buttonScanClick() {
-    m_appDelegate->openScanner();
+    m_scanner = ScannerView::create(this);
+    m_scanner->setReaders({ScannerReader::QRCode});
+    m_scanner->setSoundToPlay("beep-beep", "aiff");
+    m_scanner->present(true);
+}
+
+void RootViewController::scannerDidReadResult(ScannerView& scanner, const std::string& text) {
+    logf("scan result: {}", text);
+    scanner.dismiss(true);
+}
+
+void RootViewController::scannerDidCancel(ScannerView& scanner) {
+    scanner.dismiss(true);
 }
 
 void RootViewController::showWindow(const std::shared_ptr<View>& page) {

@@ -8,6 +8,7 @@
 #include "Helper/Common/ChooseWebSev.h"
 #include "Helper/Common/CommonHelper.h"
 #include "platform/NotificationCenter.h"
+#include "platform/ui/ScannerView.h"
 
 #include <memory>
 
@@ -20,7 +21,10 @@ class Label;
 class OrvelaAppDelegate;
 class ShowBusLines;
 
-class RootViewController : public ViewController, public ChooseWebSevDelegate, public CommonHelperDelegate {
+class RootViewController : public ViewController,
+                           public ChooseWebSevDelegate,
+                           public CommonHelperDelegate,
+                           public platform::ui::ScannerViewDelegate {
 public:
     explicit RootViewController(OrvelaAppDelegate* appDelegate);
     ~RootViewController() override;
@@ -41,6 +45,12 @@ public:
     void getTodayWeatherSuccess(const std::string& text) override;
     void getTodayWeatherFailed() override;
     void getUserUid();
+
+    // The code scanner: it is presented over the root screen and goes when it has read a code
+    // or the rider cancels. What a code leads to comes with code scanning.
+    void scannerDidReadResult(platform::ui::ScannerView& scanner, const std::string& text) override;
+    void scannerDidCancel(platform::ui::ScannerView& scanner) override;
+    platform::ui::ScannerView* scanner() const { return m_scanner.get(); }
 
     // For screens and tests.
     std::shared_ptr<platform::ui::View> currentView() const { return m_currentView; }
@@ -78,5 +88,6 @@ private:
     int m_nRequest{-1};
 
     std::shared_ptr<ChooseWebSev> m_chooser;
+    std::shared_ptr<platform::ui::ScannerView> m_scanner;
     platform::Observation m_showBusLineObservation;
 };

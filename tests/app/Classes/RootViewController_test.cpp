@@ -132,3 +132,23 @@ TEST_F(RootViewControllerTest, VersionCheckAgainstTheServerEndsInAnAlert) {
     auto title = driver.alertTitles()[0];
     EXPECT_TRUE(title == "您不需要升级" || title == "版本升级") << title;
 }
+
+TEST_F(RootViewControllerTest, ScanOpensTheScannerWhichGoesWhenCancelled) {
+    launch();
+    ASSERT_TRUE(driver.tapText("扫描"));
+    ASSERT_TRUE(root().scanner());
+    EXPECT_TRUE(root().scanner()->isPresented());
+    root().scanner()->cancel();
+    driver.advance(1.0);
+    EXPECT_FALSE(root().scanner()->isPresented());
+}
+
+TEST_F(RootViewControllerTest, AReadCodeClosesTheScanner) {
+    launch();
+    auto png = documentsDirectory() + "/code.png";
+    ASSERT_EQ(std::system(("qrencode -o '" + png + "' 'http://t.cn/q/00S001010203'").c_str()), 0);
+    ASSERT_TRUE(driver.tapText("扫描"));
+    ASSERT_TRUE(root().scanner()->scanImageFile(png));
+    driver.advance(1.0);
+    EXPECT_FALSE(root().scanner()->isPresented());
+}
