@@ -69,7 +69,7 @@ std::string formatCityTime(std::int64_t epochMillis) {
     int y;
     unsigned m, d;
     civilFromDays(days, y, m, d);
-    char text[32];
+    char text[64]; // room for any year the arithmetic can give
     std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", y, m, d, static_cast<int>(rest / 3600),
                   static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
     return text;
