@@ -99,8 +99,8 @@ Answer userRegister(ServiceContext& context, const SoapRequest& request) {
     auto guard = context.db.lock();
     if (!context.db.query("SELECT 1 FROM account WHERE username = ?", {name}).empty())
         return Answer::refusal("用户名“" + name + "”已被注册。");
-    // The device's anonymous id becomes the account's id, so the id it keeps
-    // keeps working for favourites after registering.
+    // The anonymous id sent with the registration becomes the account's id, so
+    // a device that keeps that id goes on with one identity after registering.
     std::string userid;
     if (!uid.empty() && !context.db.query("SELECT 1 FROM anonymous_user WHERE uid = ?", {uid}).empty() &&
         context.db.query("SELECT 1 FROM account WHERE userid = ?", {uid}).empty())
