@@ -248,6 +248,10 @@ void View::setFrame(Rect frame) {
     layoutSubviews();
 }
 
+Rect View::bounds() const {
+    return {m_impl->boundsOrigin.x, m_impl->boundsOrigin.y, m_impl->frame.width, m_impl->frame.height};
+}
+
 Point View::center() const {
     auto f = frame();
     return {f.x + f.width / 2, f.y + f.height / 2};

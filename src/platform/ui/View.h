@@ -34,7 +34,9 @@ public:
     // --- geometry -----------------------------------------------------------
     Rect frame() const;
     virtual void setFrame(Rect frame);
-    Rect bounds() const { return {0, 0, frame().width, frame().height}; }
+    // The visible part of the view in its own coordinates: the origin is 0, 0
+    // except in a scrolled view, where it is the content offset.
+    Rect bounds() const;
     Point center() const;
     void setCenter(Point center);
     // Converts a point or rectangle in this view to another view's

@@ -1,3 +1,4 @@
+#include "platform/ui/Button.h"
 #include "platform/ui/CDRefreshView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
@@ -262,4 +263,32 @@ TEST(TableViewTest, NewFrameLaysTheRowsOutAgain) {
     std::shared_ptr<ScrollView> asScroll = list.table;
     asScroll->setFrame({0, 0, 320, 100});
     EXPECT_EQ(list.table->cellForRow(0)->frame().width, 320);
+}
+
+TEST(ScrollViewTest, ColumnsScrolledIntoViewCanBeTapped) {
+    TestDriver driver;
+    auto strip = ScrollView::create({5, 100, 310, 220});
+    strip->setContentSize({30 * 20, 220});
+    strip->setBounces(false);
+    std::vector<int> pressed;
+    std::vector<std::shared_ptr<Button>> columns;
+    for (int i = 0; i < 20; ++i) {
+        auto column = Button::create({30.0 * i + 3, 20, 24, 200});
+        column->setTitle(std::to_string(i + 1));
+        column->setAction([&pressed, i] { pressed.push_back(i); });
+        strip->addSubview(column);
+        columns.push_back(column);
+    }
+    driver.root()->addSubview(strip);
+    EXPECT_EQ(strip->bounds(), (Rect{0, 0, 310, 220}));
+    EXPECT_FALSE(driver.tap(*columns[11])); // beyond the right edge
+    driver.drag(*strip, -200, 0);
+    EXPECT_EQ(strip->contentOffset().x, 200);
+    EXPECT_EQ(strip->bounds(), (Rect{200, 0, 310, 220}));
+    EXPECT_FALSE(driver.tap(*columns[5])); // scrolled out on the left
+    EXPECT_TRUE(driver.tap(*columns[7]));
+    EXPECT_TRUE(driver.tap(*columns[11]));
+    EXPECT_TRUE(driver.tap(*columns[16])); // the right-most column shown
+    EXPECT_FALSE(driver.tap(*columns[17]));
+    EXPECT_EQ(pressed, (std::vector<int>{7, 11, 16}));
 }
