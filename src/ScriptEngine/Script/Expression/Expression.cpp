@@ -118,8 +118,13 @@ void Expression::MyStringTokenizer(std::string_view text, const SysSeparatorList
 const std::vector<std::string>& Expression::SplitCmdLine(std::string_view line) {
     const std::string& firstString = script->getCurVariableFirstString();
     const VariableList& store = script->variableList;
-    splitWords(line, script->sysSeparatorList, m_pieces, expression,
-               [&](std::string_view piece) { return store.findVisible(piece, firstString) >= 0; });
+    m_candidates.clear();
+    splitWords(line, script->sysSeparatorList, m_pieces, expression, [&](std::string_view piece) {
+        const int found = store.findVisible(piece, firstString);
+        m_candidates.emplace_back(piece, found >= 0 ? store.variableItems[static_cast<size_t>(found)].get()
+                                                    : nullptr);
+        return found >= 0;
+    });
     return expression;
 }
 
@@ -160,9 +165,44 @@ std::optional<VariableList> Expression::runCmdLine(const std::string& line) {
         tokenQueueCmd = std::make_shared<TokenQueueCmd>();
         tokenStackData = std::make_shared<TokenStackData>();
     }
+    if (!lineCacheEnabled) {
+        SplitCmdLine(line);
+        toRight();
+        return getResult();
+    }
+    auto cached = m_lineCache.find(&line);
+    if (cached != m_lineCache.end() && cached->second.text == line && stillValid(cached->second)) {
+        tokenQueueCmd->tokenQueue = cached->second.postfix;
+        tokenQueueCmd->readLoc = 0;
+        return getResult();
+    }
     SplitCmdLine(line);
     toRight();
+    if (m_lineCache.size() >= 4096)
+        m_lineCache.clear();
+    CachedLine& entry = m_lineCache[&line];
+    entry.text = line;
+    entry.registryVersion = script->registryVersion();
+    entry.candidates.clear();
+    for (const auto& [word, variable] : m_candidates)
+        entry.candidates.emplace_back(std::string(word), variable);
+    entry.postfix = tokenQueueCmd->tokenQueue;
     return getResult();
+}
+
+bool Expression::stillValid(const CachedLine& cached) const {
+    if (cached.registryVersion != script->registryVersion())
+        return false;
+    const std::string& firstString = script->getCurVariableFirstString();
+    const VariableList& store = script->variableList;
+    for (const auto& [word, variable] : cached.candidates) {
+        const int found = store.findVisible(word, firstString);
+        const VariableItem* now =
+            found >= 0 ? store.variableItems[static_cast<size_t>(found)].get() : nullptr;
+        if (now != variable)
+            return false;
+    }
+    return true;
 }
 
 void Expression::toRight() {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class Script;
@@ -30,6 +31,9 @@ public:
     Script* script;
 
     std::optional<VariableList> runCmdLine(const std::string& line);
+    // Reuse the ordered tokens of lines already run (see CachedLine). Off
+    // only to compare both ways in tests.
+    bool lineCacheEnabled{true};
 
     // Cuts text into pieces: every separator character is a piece of its
     // own, every run of other characters one piece.
@@ -58,6 +62,20 @@ private:
     void jumpFromWend();
     bool currentProcessAlive() const;
     void checkText(const std::string& text) const;
+
+    // The ordered tokens of each line already run, reused while nothing they
+    // depend on has changed: the registries, and which variable (if any)
+    // every word that could name one stands for. Lines are keyed by address
+    // (a shell's lines never move) and checked by text.
+    struct CachedLine {
+        std::string text;
+        unsigned long long registryVersion{0};
+        std::vector<std::pair<std::string, const VariableItem*>> candidates;
+        std::vector<TokenItem> postfix;
+    };
+    bool stillValid(const CachedLine& cached) const;
+    std::unordered_map<const std::string*, CachedLine> m_lineCache;
+    std::vector<std::pair<std::string_view, const VariableItem*>> m_candidates;
 
     std::vector<std::string_view> m_pieces;
     std::vector<TokenItem> m_operators;

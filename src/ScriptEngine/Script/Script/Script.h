@@ -111,7 +111,12 @@ public:
         SysSeparatorItemPtr separator;
     };
     const WordEntry* lookupWord(std::string_view word) const;
-    void invalidateWords() { m_wordsValid = false; }
+    void invalidateWords() {
+        m_wordsValid = false;
+        ++m_registryVersion;
+    }
+    // Changes whenever a registry changes what a word names.
+    unsigned long long registryVersion() const { return m_registryVersion; }
 
 private:
     Script() = default;
@@ -124,6 +129,7 @@ private:
     };
     mutable std::unordered_map<std::string, WordEntry, NameHash, std::equal_to<>> m_words;
     mutable bool m_wordsValid{false};
+    unsigned long long m_registryVersion{0};
     mutable std::string m_firstString;
     mutable FirstStringKey m_firstStringOf;
     long long m_turnsSinceStoreCheck{0};
