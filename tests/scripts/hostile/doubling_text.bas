@@ -5,4 +5,4 @@ sub main(ObjectArray args[10])
     s = s + s
   wend
 endsub
-' expect error: [Script] 文本长度超出限制(1048576字节)
+' expect error: [Script] 文本长度超出限制(262144字节)

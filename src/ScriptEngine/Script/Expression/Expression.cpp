@@ -178,9 +178,14 @@ std::optional<VariableList> Expression::runCmdLine(const std::string& line) {
     }
     SplitCmdLine(line);
     toRight();
-    if (m_lineCache.size() >= 4096)
+    // The cache is bounded by the text it holds; a script of many long lines
+    // simply starts it again.
+    if (m_lineCache.size() >= 4096 || m_lineCacheBytes > (4u << 20)) {
         m_lineCache.clear();
+        m_lineCacheBytes = 0;
+    }
     CachedLine& entry = m_lineCache[&line];
+    m_lineCacheBytes += line.size() * 3 + sizeof(CachedLine);
     entry.text = line;
     entry.registryVersion = script->registryVersion();
     entry.candidates.clear();

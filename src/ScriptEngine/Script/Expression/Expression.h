@@ -75,6 +75,7 @@ private:
     };
     bool stillValid(const CachedLine& cached) const;
     std::unordered_map<const std::string*, CachedLine> m_lineCache;
+    size_t m_lineCacheBytes{0};
     std::vector<std::pair<std::string_view, const VariableItem*>> m_candidates;
 
     std::vector<std::string_view> m_pieces;

@@ -107,7 +107,10 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
     while (!core.isEnd()) {
         if (budget.maxTurns > 0 && ++turns > budget.maxTurns)
             throw ScriptException("Script", "运行步数超出限制(" + std::to_string(budget.maxTurns) + ")");
-        if (++m_turnsSinceStoreCheck >= 1024) {
+        // Check often while the store is small (a value can reach the text
+        // limit in one turn) and less often when walking it costs more.
+        const long long interval = variableList.size() < 8192 ? 16 : 256;
+        if (++m_turnsSinceStoreCheck >= interval) {
             m_turnsSinceStoreCheck = 0;
             checkStoreBudget();
         }
@@ -203,6 +206,9 @@ ShellItemPtr Script::addShellItem4(const std::string& shellName, const std::opti
         Script* script;
         ~ContinueGuard() { script->runContinue(); }
     } guard{this};
+    if (budget.maxShellBytes > 0 && m_shellBytes + text->size() > budget.maxShellBytes)
+        throw ScriptException("Script", "脚本代码超出限制(" + std::to_string(budget.maxShellBytes) + "字节)");
+    m_shellBytes += text->size();
     auto shell = ShellItem::make(shellName, PublicFunctions::getNextCanCreateShellId(),
                                  CmdLines::initCmdLines3(*text), ShellItemType::Enable);
     if (shell->isError)

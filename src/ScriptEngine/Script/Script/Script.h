@@ -133,6 +133,7 @@ private:
     mutable std::string m_firstString;
     mutable FirstStringKey m_firstStringOf;
     long long m_turnsSinceStoreCheck{0};
+    size_t m_shellBytes{0};
 };
 
 // The registry of instances of the whole application, keyed by name.
