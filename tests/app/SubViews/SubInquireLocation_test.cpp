@@ -82,6 +82,7 @@ TEST_F(LocationPageTest, NothingHappensWithBothFieldsEmpty) {
     ASSERT_TRUE(driver.tap(page().queryButton()));
     driver.runUntil([] { return false; }, 0.2);
     EXPECT_EQ(canned->total(), 0u);
+    driver.screenshot(std::filesystem::current_path().string() + "/location-page.png");
     EXPECT_TRUE(driver.alerts().empty());
     EXPECT_TRUE(driver.sheets().empty());
 }
