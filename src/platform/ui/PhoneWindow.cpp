@@ -116,7 +116,9 @@ void PhoneWindow::addLayer(std::shared_ptr<View> view) {
 void PhoneWindow::presentModal(std::shared_ptr<View> view, bool animated) {
     if (!view)
         return;
-    m_impl->modals.push_back(view);
+    auto& modals = m_impl->modals;
+    std::erase_if(modals, [&](auto& weak) { return weak.expired() || weak.lock() == view; });
+    modals.push_back(view);
     const Rect target{0, kStatusBarHeight, kWidth, kScreenHeight};
     if (!animated) {
         view->setFrame(target);
