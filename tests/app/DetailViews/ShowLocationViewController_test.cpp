@@ -5,8 +5,6 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 
-#include <filesystem>
-
 using namespace platform;
 
 namespace {
@@ -61,7 +59,7 @@ TEST_F(PositionScreenTest, LineOneAtTheDrumTowerShowsTheRouteTheBusesAndRefreshe
     EXPECT_EQ(icons(s)[s.positionBuses()[0]], "location_bus.png");
     EXPECT_FALSE(tab().distanceLabel().isHidden());
     EXPECT_FALSE(tab().distanceLabel().text().empty());
-    driver.screenshot(std::filesystem::current_path().string() + "/location-line1.png");
+    EXPECT_TRUE(driver.screenshot(std::string(TANSU_BIN_DIR) + "/location-line1.png"));
 
     // The buses move on; the timer asks again every 30 seconds, once each time.
     const auto before = server->soapRequestCount();

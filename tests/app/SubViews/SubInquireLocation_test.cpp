@@ -3,8 +3,6 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/TableView.h"
 
-#include <filesystem>
-
 using namespace platform;
 
 namespace {
@@ -82,7 +80,7 @@ TEST_F(LocationPageTest, NothingHappensWithBothFieldsEmpty) {
     ASSERT_TRUE(driver.tap(page().queryButton()));
     driver.runUntil([] { return false; }, 0.2);
     EXPECT_EQ(canned->total(), 0u);
-    driver.screenshot(std::filesystem::current_path().string() + "/location-page.png");
+    EXPECT_TRUE(driver.screenshot(std::string(TANSU_BIN_DIR) + "/location-page.png"));
     EXPECT_TRUE(driver.alerts().empty());
     EXPECT_TRUE(driver.sheets().empty());
 }
@@ -110,7 +108,7 @@ TEST_F(LocationPageTest, ThePickerListsBothDirectionsAndHandsTheStationAndItsCod
     ASSERT_TRUE(driver.runUntil([&] { return !picker->shownStations().empty(); }));
     EXPECT_EQ(picker->shownStations().front(), "西夏区政府");
     EXPECT_EQ(picker->table().cellForRow(5)->textLabel()->text(), "鼓楼");
-    driver.screenshot(std::filesystem::current_path().string() + "/location-picker.png");
+    EXPECT_TRUE(driver.screenshot(std::string(TANSU_BIN_DIR) + "/location-picker.png"));
 
     ASSERT_TRUE(driver.tap(picker->downButton()));
     EXPECT_EQ(picker->shownStations().front(), "清和园");
