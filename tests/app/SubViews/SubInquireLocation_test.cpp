@@ -177,3 +177,31 @@ TEST_F(LocationPageTest, CannedAnswersTheDemoCityCannotGive) {
 }
 
 } // namespace
+
+namespace {
+
+// The calls the tour makes: pick line 1, take 鼓楼 from the picker, query.
+TEST_F(LocationPageTest, TheTourCallsEndOnTheScreenWithItsBuses) {
+    launchOnInquire();
+    auto* location = &page();
+    location->stationField().setText("");
+    location->lineField().setText("1");
+    location->btnQueryClick();
+    ASSERT_TRUE(driver.runUntil([&] {
+        auto* p = location->autoMatchView();
+        return p && !p->shownStations().empty();
+    }));
+    auto* picker = location->autoMatchView();
+    picker->tableViewDidSelectRow(picker->table(), 5);
+    EXPECT_EQ(location->stationField().text(), "鼓楼");
+    location->btnQueryClick();
+    ASSERT_TRUE(driver.runUntil([&] {
+        auto* s = location->showLocationView();
+        return s && s->hasPositions();
+    }));
+    EXPECT_EQ(location->showLocationView()->positionSite(), 5);
+    location->showLocationView()->btnBackClick();
+    EXPECT_TRUE(location->inputsShown());
+}
+
+} // namespace
