@@ -14,7 +14,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWindow>
 
 #include <algorithm>
@@ -75,8 +77,11 @@ bool interactionChain(const View& view) {
 TestDriver::TestDriver(bool manualClock) : m_manual(manualClock) {
     // Timers of an earlier test's clock would wait for its time: start still.
     settleAnimations();
-    if (manualClock)
+    if (manualClock) {
         Clock::setManual(true);
+        // A text cursor that does not blink keeps screenshots the same.
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+    }
     auto& window = PhoneWindow::instance();
     window.reset();
     window.show();

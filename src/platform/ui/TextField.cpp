@@ -100,6 +100,8 @@ public:
     explicit TextFieldWidget(TextField::Data* data) : ViewWidget(data) {
         data->edit = new QLineEdit(this);
         data->edit->setFrame(false);
+        // Only a touch (or the code) starts editing, never the window's first focus.
+        data->edit->setFocusPolicy(Qt::ClickFocus);
         data->edit->setStyleSheet("QLineEdit { background: transparent; border: none; }");
         data->edit->installEventFilter(this);
     }
@@ -121,17 +123,22 @@ protected:
 
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* d = data();
-        if (!d || object != d->edit)
+        if (!d || object != d->edit || d->editing)
             return false;
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::FocusIn)
+        if (event->type() == QEvent::MouseButtonPress)
+            return !static_cast<TextField*>(d->owner)->becomeFirstResponder();
+        if (event->type() != QEvent::FocusIn)
             return false;
-        if (d->editing)
-            return false;
-        auto* field = static_cast<TextField*>(d->owner);
-        if (field->becomeFirstResponder())
-            return false;
-        if (event->type() == QEvent::FocusIn)
-            d->edit->clearFocus();
+        // Focus that no touch asked for (the window coming up, the tab key)
+        // starts no editing.
+        QPointer<TextFieldWidget> self(this);
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (self && self->data() && !self->data()->editing)
+                    self->data()->edit->clearFocus();
+            },
+            Qt::QueuedConnection);
         return true;
     }
 };
@@ -349,6 +356,7 @@ public:
     explicit TextViewWidget(TextView::Data* data) : ViewWidget(data) {
         data->edit = new QPlainTextEdit(this);
         data->edit->setFrameShape(QFrame::NoFrame);
+        data->edit->setFocusPolicy(Qt::ClickFocus);
         data->edit->setStyleSheet("QPlainTextEdit { background: transparent; border: none; }");
         data->edit->installEventFilter(this);
         data->edit->viewport()->installEventFilter(this);
@@ -366,12 +374,18 @@ protected:
         auto* d = data();
         if (!d || d->editing)
             return false;
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::FocusIn)
+        if (event->type() == QEvent::MouseButtonPress)
+            return !static_cast<TextView*>(d->owner)->becomeFirstResponder();
+        if (event->type() != QEvent::FocusIn)
             return false;
-        if (static_cast<TextView*>(d->owner)->becomeFirstResponder())
-            return false;
-        if (event->type() == QEvent::FocusIn)
-            d->edit->clearFocus();
+        QPointer<TextViewWidget> self(this);
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (self && self->data() && !self->data()->editing)
+                    self->data()->edit->clearFocus();
+            },
+            Qt::QueuedConnection);
         return true;
     }
 };

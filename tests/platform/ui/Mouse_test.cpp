@@ -89,3 +89,23 @@ TEST(MouseTest, DoubleClickOnTheMapAndTypingIntoAClickedField) {
     driver.mouseClick(*field, {20, 15});
     EXPECT_TRUE(field->isFirstResponder());
 }
+
+TEST(MouseTest, AClickOnARefusingFieldStartsNoEditing) {
+    TestDriver driver;
+    struct Refuse : TextFieldDelegate {
+        int asked{0};
+        bool textFieldShouldBeginEditing(TextField&) override {
+            ++asked;
+            return false;
+        }
+    } refuse;
+    auto field = TextField::create({10, 10, 200, 31});
+    field->setDelegate(&refuse);
+    driver.root()->addSubview(field);
+    driver.runUntilIdle();
+    EXPECT_EQ(refuse.asked, 0); // the window's own focus asks nothing
+    driver.mouseClick(*field, {20, 15});
+    EXPECT_EQ(refuse.asked, 1);
+    EXPECT_FALSE(field->isFirstResponder());
+    EXPECT_EQ(driver.firstResponder(), nullptr);
+}
