@@ -425,9 +425,15 @@ void Expression::evaluateVariable(const TokenItem& token) {
         fail("不是一个数组");
     // An index outside the array is refused rather than reading whatever
     // variable happens to follow it in the store.
-    if (offset < 0 || offset >= store.gatherCount(at))
+    // The element must be the array's own: inside its recorded length, in
+    // the store, and with the same name, scope and the expected index.
+    const int length = first.arrayLength > 0 ? first.arrayLength : 1;
+    if (offset < 0 || offset >= length - first.arrayItemIndex || offset >= store.size() - at)
         throw ScriptException("VariableList", "变量索引超限");
-    auto element = store.getVariableItem2(at + offset);
+    auto element = store.variableItems[static_cast<size_t>(at + offset)];
+    if (element->name != first.name || element->firstString != first.firstString ||
+        element->isPublic != first.isPublic || element->arrayItemIndex != first.arrayItemIndex + offset)
+        throw ScriptException("VariableList", "变量索引超限");
     if (!element->isArray())
         fail("不是一个数组");
     tokenStackData->push2(std::move(element));
