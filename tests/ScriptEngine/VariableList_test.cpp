@@ -232,10 +232,48 @@ TEST(VariableList, LookupsStayRightInALongStore) {
     auto outsider = VariableItem::make("v3", "", 0);
     EXPECT_EQ(store.indexOfItem(outsider.get()), -1);
 
+    // Ending a process removes its locals; what is added afterwards is found.
+    const int before = store.size();
+    EXPECT_TRUE(store.delVariableItemOfPoc(900, "main"));
+    EXPECT_LT(store.size(), before);
+    for (int i = 0; i < 30; ++i)
+        store.addVariableItem5("late" + std::to_string(i), std::to_string(i), true, "", 0, 0, 0);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("late29", "")), "29");
+    EXPECT_EQ(store.findVisible("v3", "sub_900_main_2"), store.findVisible("v3", ""));
+
     VariableList copy = store;
-    copy.removeAllSubItem();
-    EXPECT_EQ(copy.findVisible("v3", "sub_900_main_2"), copy.size() - 1);
-    EXPECT_EQ(store.getVariableItemData2(store.findVisible("v3", "sub_900_main_2")), "23");
+    copy.removeAllPublicItem();
+    EXPECT_EQ(copy.findVisible("v3", ""), -1);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("late0", "")), "0");
     store.clear();
     EXPECT_EQ(store.findVisible("v3", ""), -1);
+}
+
+TEST(VariableList, BytesHeldFollowEveryChange) {
+    VariableList store;
+    auto recount = [&] {
+        size_t bytes = 0;
+        for (const auto& item : store.variableItems)
+            bytes += item->data.size() + item->name.size() + item->firstString.size() + sizeof(VariableItem);
+        return bytes;
+    };
+    store.createTestList();
+    store.addVariableItem_AutoCreateArray1(
+        VariableItem::make("arr", "", VariableItemType::getObjectArray, 3, 0, false, kLocal));
+    store.addVariableItem5("s", "", false, kLocal, 0, 0, 0);
+    EXPECT_EQ(store.bytesHeld(), recount());
+    VariableList text = VariableList::initVariableList4("_str", std::string(1000, 'x'), 0);
+    store.let(store.variableItems.back(), &text);
+    EXPECT_EQ(store.bytesHeld(), recount());
+    VariableList longer;
+    longer.isSingleArray = true;
+    for (int i = 0; i < 5; ++i)
+        longer.addVariableItem1(VariableItem::make("_str", std::string(100, 'y'), 0));
+    store.let(store.variableItems[3], &longer);
+    EXPECT_EQ(store.bytesHeld(), recount());
+    store.setItemData(0, "changed");
+    store.delVariableItemWithFirstString(kLocal);
+    EXPECT_EQ(store.bytesHeld(), recount());
+    store.removeAllPublicItem();
+    EXPECT_EQ(store.bytesHeld(), 0u);
 }

@@ -344,7 +344,7 @@ std::optional<VariableList> Expression::getResult() {
             int at = store.getVariableItemListIndex4("sysresult", false, true, "");
             if (at < 0)
                 at = store.addVariableItem5("sysresult", "", true, "", 0, 0, VariableItemType::getObject);
-            store.variableItems[static_cast<size_t>(at)]->data = result->variableItems.front()->data;
+            store.setItemData(at, result->variableItems.front()->data);
         }
     }
     if (!tokenStackData || tokenStackData->isEmpty())

@@ -76,10 +76,7 @@ void Script::log(const std::string& line) const {
 void Script::checkStoreBudget() {
     if (budget.maxStoreBytes == 0)
         return;
-    size_t bytes = 0;
-    for (const auto& item : variableList.variableItems)
-        bytes += item->data.size() + item->name.size() + item->firstString.size() + sizeof(VariableItem);
-    if (bytes > budget.maxStoreBytes)
+    if (variableList.bytesHeld() > budget.maxStoreBytes)
         throw ScriptException("Script", "变量存储超出限制(" + std::to_string(budget.maxStoreBytes) + "字节)");
 }
 
@@ -107,13 +104,7 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
     while (!core.isEnd()) {
         if (budget.maxTurns > 0 && ++turns > budget.maxTurns)
             throw ScriptException("Script", "运行步数超出限制(" + std::to_string(budget.maxTurns) + ")");
-        // Check often while the store is small (a value can reach the text
-        // limit in one turn) and less often when walking it costs more.
-        const long long interval = variableList.size() < 8192 ? 16 : 256;
-        if (++m_turnsSinceStoreCheck >= interval) {
-            m_turnsSinceStoreCheck = 0;
-            checkStoreBudget();
-        }
+        checkStoreBudget();
         if (runPaused)
             continue;
         PocItemPtr poc = core.getCanRunPoc();

@@ -132,7 +132,6 @@ private:
     unsigned long long m_registryVersion{0};
     mutable std::string m_firstString;
     mutable FirstStringKey m_firstStringOf;
-    long long m_turnsSinceStoreCheck{0};
     size_t m_shellBytes{0};
 };
 

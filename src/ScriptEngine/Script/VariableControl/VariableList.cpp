@@ -21,14 +21,36 @@ VariableList::VariableList(VariableItemPtr item) {
         isError = true;
         return;
     }
+    pushItem(std::move(item));
+}
+
+void VariableList::account(const VariableItem& item, bool added) {
+    const size_t bytes = item.data.size() + item.name.size() + item.firstString.size() + sizeof(VariableItem);
+    if (added)
+        m_bytes += bytes;
+    else
+        m_bytes = m_bytes > bytes ? m_bytes - bytes : 0;
+}
+
+void VariableList::pushItem(VariableItemPtr item) {
+    account(*item, true);
     variableItems.push_back(std::move(item));
+}
+
+void VariableList::setItemData(int index, std::string data) {
+    if (index < 0 || index >= size())
+        return;
+    VariableItem& item = *variableItems[static_cast<size_t>(index)];
+    account(item, false);
+    item.data = std::move(data);
+    account(item, true);
 }
 
 VariableList VariableList::copyOf(const VariableList& other) {
     VariableList copy;
     copy.variableItems.reserve(other.variableItems.size());
     for (const auto& item : other.variableItems)
-        copy.variableItems.push_back(VariableItem::copyOf(*item));
+        copy.pushItem(VariableItem::copyOf(*item));
     copy.isSingleArray = other.isSingleArray;
     copy.isError = other.isError;
     return copy;
@@ -81,14 +103,14 @@ int VariableList::addVariableItem1(VariableItemPtr item) {
     if (!item)
         return -1;
     checkRoom(1);
-    variableItems.push_back(std::move(item));
+    pushItem(std::move(item));
     return size() - 1;
 }
 
 int VariableList::addVariableItem2(const VariableList& list) {
     checkRoom(list.variableItems.size());
     for (const auto& item : list.variableItems)
-        variableItems.push_back(item);
+        pushItem(item);
     return size() - 1;
 }
 
@@ -99,7 +121,7 @@ int VariableList::addVariableItem_AutoCreateArray1(const VariableItemPtr& item) 
     const int n = item->arrayLength;
     if (n == 0) {
         checkRoom(1);
-        variableItems.push_back(item);
+        pushItem(item);
         return first;
     }
     if (n < 0)
@@ -112,7 +134,7 @@ int VariableList::addVariableItem_AutoCreateArray1(const VariableItemPtr& item) 
         auto element = VariableItem::copyOf(*item);
         element->arrayItemIndex = i;
         element->Level = item->Level;
-        variableItems.push_back(std::move(element));
+        pushItem(std::move(element));
     }
     return first;
 }
@@ -209,9 +231,33 @@ int VariableList::find(std::string_view name, int arrayItemIndex, bool isPublic,
     const std::vector<int>* positions = positionsOf(name);
     if (!positions)
         return -1;
-    for (int i : *positions) {
-        if (matches(*variableItems[static_cast<size_t>(i)]))
-            return i;
+    const std::vector<int>& at = *positions;
+    for (size_t k = 0; k < at.size();) {
+        const int position = at[k];
+        if (position >= size())
+            break; // never trust a position past the end
+        const VariableItem& item = *variableItems[static_cast<size_t>(position)];
+        if (matches(item))
+            return position;
+        // An array is a run of consecutive elements: its element with the
+        // wanted index is found by position, and the rest of the run is
+        // skipped instead of walked, when the run's last element is where
+        // the array's length says it is.
+        const int length = item.arrayLength;
+        if (item.arrayItemIndex == 0 && length > 1 && position + length - 1 < size()) {
+            const VariableItem& last = *variableItems[static_cast<size_t>(position + length - 1)];
+            if (last.arrayItemIndex == length - 1 && last.firstString == item.firstString &&
+                last.isPublic == item.isPublic) {
+                if (arrayItemIndex > 0 && arrayItemIndex < length &&
+                    matches(*variableItems[static_cast<size_t>(position + arrayItemIndex)]))
+                    return position + arrayItemIndex;
+                k = static_cast<size_t>(
+                    std::lower_bound(at.begin() + static_cast<long>(k) + 1, at.end(), position + length) -
+                    at.begin());
+                continue;
+            }
+        }
+        ++k;
     }
     return -1;
 }
@@ -260,7 +306,7 @@ int VariableList::indexOfItem(const VariableItem* item) const {
         if (!positions)
             return -1;
         for (int i : *positions) {
-            if (variableItems[static_cast<size_t>(i)].get() == item)
+            if (i < size() && variableItems[static_cast<size_t>(i)].get() == item)
                 return i;
         }
         return -1;
@@ -362,7 +408,9 @@ bool VariableList::letData(const VariableItem& target, const VariableItem& sourc
         type -= 1;
     // Copy through a temporary: the source may be the stored item itself.
     std::string data = source.data;
+    account(stored, false);
     stored.data = std::move(data);
+    account(stored, true);
     stored.type = type;
     return true;
 }
@@ -382,7 +430,9 @@ bool VariableList::letArray(const VariableItem& target, const VariableList& sour
             values.emplace_back(item->data, item->isArray() ? item->type : item->type + 1);
         for (int i = 0; i < n; ++i) {
             VariableItem& element = *variableItems[static_cast<size_t>(found + i)];
+            account(element, false);
             element.data = std::move(values[static_cast<size_t>(i)].first);
+            account(element, true);
             element.type = values[static_cast<size_t>(i)].second;
         }
         return true;
@@ -405,8 +455,8 @@ bool VariableList::letArray(const VariableItem& target, const VariableList& sour
     for (int i = 0; i < n; ++i) {
         auto& [data, type] = values[static_cast<size_t>(i)];
         if (static_cast<size_t>(i) >= old.size()) {
-            variableItems.push_back(VariableItem::make(keep->name, std::move(data), type, n, i,
-                                                       keep->isPublic, keep->firstString));
+            pushItem(VariableItem::make(keep->name, std::move(data), type, n, i, keep->isPublic,
+                                        keep->firstString));
             continue;
         }
         // The reassigned array moves to the end of the store; its old
@@ -416,7 +466,7 @@ bool VariableList::letArray(const VariableItem& target, const VariableList& sour
         element->type = type;
         element->arrayLength = n;
         element->arrayItemIndex = i;
-        variableItems.push_back(element);
+        pushItem(element);
     }
     return true;
 }
@@ -426,6 +476,7 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
         index + arrayItemIndex >= size())
         return false;
     if (!autoDelAll) {
+        account(*variableItems[static_cast<size_t>(index + arrayItemIndex)], false);
         variableItems.erase(variableItems.begin() + index + arrayItemIndex);
         structureChanged();
         return true;
@@ -433,6 +484,8 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
     const int length = gatherCount(index);
     if (length < arrayItemIndex || index + length > size())
         return false;
+    for (int i = index + arrayItemIndex; i < index + length; ++i)
+        account(*variableItems[static_cast<size_t>(i)], false);
     variableItems.erase(variableItems.begin() + index + arrayItemIndex,
                         variableItems.begin() + index + length);
     structureChanged();
@@ -441,8 +494,12 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
 
 bool VariableList::delVariableItemWithFirstString(std::string_view firstString) {
     const auto before = variableItems.size();
-    std::erase_if(variableItems,
-                  [&](const VariableItemPtr& item) { return item->firstString == firstString; });
+    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
+        const bool gone = item->firstString == firstString;
+        if (gone)
+            account(*item, false);
+        return gone;
+    });
     structureChanged();
     return variableItems.size() != before;
 }
@@ -452,24 +509,37 @@ bool VariableList::delVariableItemOfPoc(int pocId, std::string_view pocName) {
     prefix += pocName;
     const auto before = variableItems.size();
     std::erase_if(variableItems, [&](const VariableItemPtr& item) {
-        return MyString::startsWith(item->firstString, prefix);
-        structureChanged();
+        const bool gone = MyString::startsWith(item->firstString, prefix);
+        if (gone)
+            account(*item, false);
+        return gone;
     });
+    structureChanged();
     return variableItems.size() != before;
 }
 
 void VariableList::removeAllPublicItem() {
-    std::erase_if(variableItems, [](const VariableItemPtr& item) { return item->firstString.empty(); });
+    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
+        const bool gone = item->firstString.empty();
+        if (gone)
+            account(*item, false);
+        return gone;
+    });
     structureChanged();
 }
 
 void VariableList::removeAllSubItem() {
-    std::erase_if(variableItems, [](const VariableItemPtr& item) { return !item->firstString.empty(); });
+    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
+        const bool gone = !item->firstString.empty();
+        if (gone)
+            account(*item, false);
+        return gone;
+    });
     structureChanged();
 }
 
 void VariableList::createTestList() {
-    variableItems.push_back(VariableItem::make("var1", "1", VariableItemType::getObjectArray));
-    variableItems.push_back(VariableItem::make("var2", "2", VariableItemType::getObjectArray));
-    variableItems.push_back(VariableItem::make("var3", "3", VariableItemType::getObject));
+    pushItem(VariableItem::make("var1", "1", VariableItemType::getObjectArray));
+    pushItem(VariableItem::make("var2", "2", VariableItemType::getObjectArray));
+    pushItem(VariableItem::make("var3", "3", VariableItemType::getObject));
 }

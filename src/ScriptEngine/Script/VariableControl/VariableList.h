@@ -34,7 +34,7 @@ public:
     // the first search.
     VariableList(const VariableList& other)
         : variableItems(other.variableItems), isError(other.isError), isSingleArray(other.isSingleArray),
-          maxItems(other.maxItems), maxArrayLength(other.maxArrayLength) {}
+          maxItems(other.maxItems), maxArrayLength(other.maxArrayLength), m_bytes(other.m_bytes) {}
     VariableList& operator=(const VariableList& other) {
         if (this != &other) {
             variableItems = other.variableItems;
@@ -42,6 +42,7 @@ public:
             isSingleArray = other.isSingleArray;
             maxItems = other.maxItems;
             maxArrayLength = other.maxArrayLength;
+            m_bytes = other.m_bytes;
             m_index.reset();
         }
         return *this;
@@ -61,7 +62,16 @@ public:
     void clear() {
         variableItems.clear();
         m_index.reset();
+        m_bytes = 0;
     }
+
+    // Bytes held by the items of this list (text and records), kept up to
+    // date by the list's own operations; the variable store's memory budget
+    // reads it every turn.
+    size_t bytesHeld() const { return m_bytes; }
+    // Sets the data of the item at index through the list, so the count of
+    // bytes held stays right.
+    void setItemData(int index, std::string data);
 
     VariableItemPtr getSingleItem() const { return variableItems.empty() ? nullptr : variableItems.front(); }
     VariableItemPtr getVariableItem2(int i) const;
@@ -134,6 +144,9 @@ private:
     };
     const std::vector<int>* positionsOf(std::string_view name) const;
     void structureChanged() { m_index.reset(); }
+    void account(const VariableItem& item, bool added);
+    void pushItem(VariableItemPtr item);
+    size_t m_bytes{0};
     mutable std::unique_ptr<NameIndex> m_index;
 
     int find(std::string_view name, int arrayItemIndex, bool isPublic, std::string_view firstString) const;
