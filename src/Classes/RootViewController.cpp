@@ -44,7 +44,9 @@ void RootViewController::viewDidLoad() {
     root->setBackgroundColor(Color{0.86, 0.92, 0.97, 1.0});
     m_imageWeather = ImageView::create(Rect{8, 36, 30, 30});
     root->addSubview(m_imageWeather);
-    m_labelWeather = Label::create(Rect{44, 36, 268, 30});
+    // Narrow enough to leave the Inquire tab's distance read-out free on the right.
+    m_labelWeather = Label::create(Rect{44, 36, 148, 30});
+    m_labelWeather->setAdjustsFontSizeToFitWidth(true, 10);
     m_labelWeather->setFont(Font::systemFont(14));
     root->addSubview(m_labelWeather);
     m_btnHome = makeBottomButton(0, "首页", &RootViewController::buttonHomeClick);

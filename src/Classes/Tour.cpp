@@ -2,11 +2,17 @@
 
 #include "Classes/OrvelaAppDelegate.h"
 #include "Classes/RootViewController.h"
+#include "DetailViews/AutoMatchViewController.h"
+#include "DetailViews/ShowLocationViewController.h"
 #include "Helper/WebService/WebURL.h"
+#include "SubViews/SubInquireLocation.h"
+#include "TabViews/TabInquireViewController.h"
 #include "platform/Log.h"
 #include "platform/RunLoop.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PhoneWindow.h"
+#include "platform/ui/TextField.h"
 
 #include <filesystem>
 
@@ -46,6 +52,41 @@ std::vector<std::string> Tour::run() {
 
     root.buttonFavoriteClick();
     settle(1.3);
+    platform::ui::endEditing();
+    for (auto& alert : platform::ui::AlertView::visibleAlerts())
+        alert->dismissWithClickedButtonIndex(0, false); // "请先登录": no account in the tour
+    settle(0.5);
     shoot("04-favourites");
+
+    // A rider picks line 1 and a station on it, then watches the buses.
+    root.buttonInquireClick();
+    settle(1.3);
+    auto* page = m_app.m_viewTabInquire->subLocation();
+    page->stationField().setText("");
+    page->lineField().setText("1");
+    page->btnQueryClick(); // the station picker
+    platform::runLoopUntil(
+        [&] {
+            auto* picker = page->autoMatchView();
+            return picker && !picker->shownStations().empty();
+        },
+        5.0);
+    settle(0.5);
+    shoot("05-station-picker");
+    if (auto* picker = page->autoMatchView(); picker && picker->shownStations().size() > 5)
+        picker->tableViewDidSelectRow(picker->table(), 5);
+    settle(0.3);
+    page->btnQueryClick(); // the position screen
+    platform::runLoopUntil(
+        [&] {
+            auto* screen = page->showLocationView();
+            return screen && screen->hasPositions();
+        },
+        5.0);
+    settle(1.0);
+    shoot("06-positions");
+    if (auto* screen = page->showLocationView())
+        screen->btnBackClick();
+    settle(0.5);
     return m_files;
 }

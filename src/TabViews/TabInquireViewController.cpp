@@ -38,13 +38,13 @@ void TabInquireViewController::viewDidLoad() {
     m_scrollView = TabStrip::makeStrip(Rect{0, 0, 320, 38}, Size{500, 38});
     page->addSubview(m_scrollView);
 
-    m_labelInfo = Label::create(Rect{150, 48, 110, 30});
-    m_labelInfo->setText("最近车辆距本站:");
-    m_labelInfo->setFont(Font::systemFont(14));
+    m_labelInfo = Label::create(Rect{196, 48, 86, 30});
+    m_labelInfo->setText("最近车辆距本站");
+    m_labelInfo->setFont(Font::systemFont(12));
     m_labelInfo->setTextAlignment(TextAlignment::Right);
     m_labelInfo->setHidden(true);
     page->addSubview(m_labelInfo);
-    m_labelDistance = Label::create(Rect{262, 48, 50, 30});
+    m_labelDistance = Label::create(Rect{284, 48, 34, 30});
     m_labelDistance->setFont(Font::boldSystemFont(18));
     m_labelDistance->setTextColor(Color::red());
     m_labelDistance->setHidden(true);

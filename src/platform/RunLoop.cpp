@@ -109,6 +109,10 @@ double Clock::wallNow()
 void Clock::setManual(bool manual, double wallStart)
 {
     auto& s = clockState();
+    // Timers still alive from before keep their distance to the new zero, so
+    // a timer left by an earlier test fires when due, not ages late.
+    for (auto& [id, timer] : s.timers)
+        timer.fireAt -= s.manualNow;
     s.manual = manual;
     s.manualNow = 0;
     s.wallStart = wallStart;

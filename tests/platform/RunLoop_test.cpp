@@ -13,8 +13,7 @@ protected:
     void TearDown() override { Clock::setManual(false); }
 };
 
-TEST_F(ManualClockTest, RepeatingTimerFiresOncePerIntervalWithoutSleeping)
-{
+TEST_F(ManualClockTest, RepeatingTimerFiresOncePerIntervalWithoutSleeping) {
     int fired = 0;
     auto timer = Timer::schedule(30.0, Repeats::Yes, [&] { ++fired; });
     Clock::advance(29.9);
@@ -26,8 +25,7 @@ TEST_F(ManualClockTest, RepeatingTimerFiresOncePerIntervalWithoutSleeping)
     EXPECT_DOUBLE_EQ(Clock::now(), 90.0);
 }
 
-TEST_F(ManualClockTest, OneShotTimerFiresOnceAndBecomesInvalid)
-{
+TEST_F(ManualClockTest, OneShotTimerFiresOnceAndBecomesInvalid) {
     int fired = 0;
     auto timer = Timer::schedule(1.0, Repeats::No, [&] { ++fired; });
     EXPECT_TRUE(timer->isValid());
@@ -36,8 +34,7 @@ TEST_F(ManualClockTest, OneShotTimerFiresOnceAndBecomesInvalid)
     EXPECT_FALSE(timer->isValid());
 }
 
-TEST_F(ManualClockTest, DestroyedTimerNeverFires)
-{
+TEST_F(ManualClockTest, DestroyedTimerNeverFires) {
     int fired = 0;
     auto timer = Timer::schedule(1.0, Repeats::Yes, [&] { ++fired; });
     timer.reset();
@@ -45,8 +42,7 @@ TEST_F(ManualClockTest, DestroyedTimerNeverFires)
     EXPECT_EQ(fired, 0);
 }
 
-TEST_F(ManualClockTest, TimerMayDestroyItselfFromItsCallback)
-{
+TEST_F(ManualClockTest, TimerMayDestroyItselfFromItsCallback) {
     int fired = 0;
     std::unique_ptr<Timer> timer;
     timer = Timer::schedule(1.0, Repeats::Yes, [&] {
@@ -57,18 +53,16 @@ TEST_F(ManualClockTest, TimerMayDestroyItselfFromItsCallback)
     EXPECT_EQ(fired, 1);
 }
 
-TEST_F(ManualClockTest, TimersFireInTimeOrderAndSeeTheirOwnTime)
-{
+TEST_F(ManualClockTest, TimersFireInTimeOrderAndSeeTheirOwnTime) {
     std::vector<double> seen;
     auto late = Timer::schedule(2.0, Repeats::No, [&] { seen.push_back(Clock::now()); });
     auto early = Timer::schedule(1.0, Repeats::No, [&] { seen.push_back(Clock::now()); });
     Clock::advance(3.0);
-    EXPECT_EQ(seen, (std::vector<double> { 1.0, 2.0 }));
+    EXPECT_EQ(seen, (std::vector<double>{1.0, 2.0}));
 }
 
-TEST(RunLoopTest, WorkerHandsResultToMainThreadWithoutWaiting)
-{
-    std::atomic<bool> onMain { false };
+TEST(RunLoopTest, WorkerHandsResultToMainThreadWithoutWaiting) {
+    std::atomic<bool> onMain{false};
     bool done = false;
     runWorker([&] {
         EXPECT_FALSE(isMainThread());
@@ -81,9 +75,19 @@ TEST(RunLoopTest, WorkerHandsResultToMainThreadWithoutWaiting)
     EXPECT_TRUE(onMain);
 }
 
-TEST(RunLoopTest, RealTimerFiresOnTheMainLoop)
-{
+TEST(RunLoopTest, RealTimerFiresOnTheMainLoop) {
     bool fired = false;
     auto timer = Timer::schedule(0.01, Repeats::No, [&] { fired = true; });
     EXPECT_TRUE(runLoopUntil([&] { return fired; }, 5.0));
+}
+
+TEST(ManualClockRestartTest, ATimerFromBeforeARestartKeepsItsDistance) {
+    Clock::setManual(true);
+    int fired = 0;
+    auto timer = Timer::schedule(30.0, Repeats::Yes, [&] { ++fired; });
+    Clock::advance(20.0);
+    Clock::setManual(true); // a new test starts its clock at zero
+    Clock::advance(10.0);
+    EXPECT_EQ(fired, 1);
+    Clock::setManual(false);
 }

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
+#include <thread>
 
 using namespace platform;
 
@@ -51,6 +53,8 @@ protected:
                                 "text/xml");
                 return;
             }
+            if (req.body.find("<slow") != std::string::npos)
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
             if (req.body.find("<nothing") != std::string::npos) {
                 res.set_content("<html>maintenance</html>", "text/html");
                 return;
@@ -120,7 +124,8 @@ TEST_F(WebServiceClientTest, OverlayShowsWhileARequestRunsUnlessTheTagIsSilent) 
     auto view = ui::View::create(ui::Rect{0, 0, 320, 460});
     driver.root()->addSubview(view);
     Recorder loud;
-    WebServiceClient::initWithDelegateView(&loud, view)->startWithActionKeyAndParameters("getWeatherInfo");
+    // The answer comes late enough for the overlay to be seen.
+    WebServiceClient::initWithDelegateView(&loud, view)->startWithActionKeyAndParameters("slow");
     ASSERT_TRUE(
         driver.runUntil([&] { return ui::ProgressOverlay::count(*view) == 1 || !loud.calls.empty(); }));
     EXPECT_EQ(ui::ProgressOverlay::count(*view), 1);
