@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTANSU_BUILD_TESTS=OFF >/dev/null
 cmake --build build/release -j"$JOBS"
 BIN=build/release/bin
 
