@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+#include <thread>
+
 namespace {
 
 const char* const kMain = "sub main(ObjectArray args[10])\n";
@@ -178,4 +181,36 @@ TEST(Shells, AddshellWhileRunningStartsAProcessInTheNewShell) {
     EXPECT_EQ(interp.log, (std::vector<std::string>{"println:0"}));
     EXPECT_FALSE(interp.script->runPaused);
     EXPECT_EQ(interp.script->shellList.size(), 2);
+}
+
+// A page button starts a sub from a worker thread while the loop runs on
+// another: the new processes join the running loop (or start one) and the
+// process list is never walked while it grows.
+TEST(Processes, ButtonSubsFromAnotherThreadJoinTheLoop) {
+    auto script = Script::create();
+    script->initSelf();
+    std::mutex logMutex;
+    std::vector<std::string> log;
+    script->setLogSink([&](const std::string& line) {
+        std::lock_guard lock(logMutex);
+        log.push_back(line);
+    });
+    script->addShellItem3("page",
+                          std::string(kMain) + "Object i\ni = 0\nwhile (i != 3000)\ni = i + 1\nwend\nendsub\n"
+                                               "sub button(Object a)\nprintln(a)\nendsub",
+                          true);
+    std::thread worker([&] {
+        for (int i = 0; i < 40; ++i) {
+            ParamerList args;
+            args.addData2("press");
+            script->runAtFunctionNameByNewPoc("button", args);
+        }
+    });
+    script->coreStart(nullptr);
+    worker.join();
+    // Presses that came after the main loop ended ran their own loop.
+    script->coreStart(nullptr);
+    std::lock_guard lock(logMutex);
+    EXPECT_EQ(log.size(), 40u);
+    EXPECT_EQ(script->pocList.size(), 0);
 }

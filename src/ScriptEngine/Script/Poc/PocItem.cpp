@@ -109,32 +109,52 @@ std::shared_ptr<ShellItem> PocItem::getShellItem() const {
     return script ? script->shellList.getShellItemWithId(pocContext.shellId) : nullptr;
 }
 
+void PocList::addPoc1(PocItemPtr poc) {
+    std::lock_guard lock(m_mutex);
+    pocList.push_back(std::move(poc));
+}
+
 PocItemPtr PocList::getPocItem2(int index) const {
-    if (index < 0 || index >= size())
+    std::lock_guard lock(m_mutex);
+    if (index < 0 || index >= static_cast<int>(pocList.size()))
         return nullptr;
     return pocList[static_cast<size_t>(index)];
 }
 
 int PocList::getPocItemListIndex1(int id) const {
-    for (int i = 0; i < size(); ++i) {
-        if (pocList[static_cast<size_t>(i)]->ID() == id)
-            return i;
+    std::lock_guard lock(m_mutex);
+    for (size_t i = 0; i < pocList.size(); ++i) {
+        if (pocList[i]->ID() == id)
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 bool PocList::killPoc(int id) {
+    std::lock_guard lock(m_mutex);
     return killPocWithIndex(getPocItemListIndex1(id));
 }
 
 bool PocList::killPocWithIndex(int index) {
-    if (index < 0 || index >= size())
+    std::lock_guard lock(m_mutex);
+    if (index < 0 || index >= static_cast<int>(pocList.size()))
         return false;
     pocList.erase(pocList.begin() + index);
     return true;
 }
 
+int PocList::size() const {
+    std::lock_guard lock(m_mutex);
+    return static_cast<int>(pocList.size());
+}
+
+void PocList::clear() {
+    std::lock_guard lock(m_mutex);
+    pocList.clear();
+}
+
 PocItemPtr Core::getCanRunPoc() {
+    std::lock_guard lock(pocList.mutex());
     const int count = pocList.size();
     if (count == 0)
         return nullptr;
@@ -174,6 +194,7 @@ PocItemPtr Core::getCanRunPoc() {
 }
 
 bool Core::isEnd() const {
+    std::lock_guard lock(pocList.mutex());
     for (const auto& poc : pocList.pocList) {
         if (poc->pocContext.pocRunningType != PocItemRunningType::Nul)
             return false;

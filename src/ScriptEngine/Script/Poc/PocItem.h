@@ -10,6 +10,7 @@
 #include "Token/TokenItem.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -75,18 +76,30 @@ public:
 
 using PocItemPtr = std::shared_ptr<PocItem>;
 
+// The live processes of an instance. A page button may add a process from
+// a worker thread while the run loop walks the list, so every operation
+// holds the list's lock.
 class PocList {
 public:
     std::vector<PocItemPtr> pocList;
     bool isError{false};
 
-    void addPoc1(PocItemPtr poc) { pocList.push_back(std::move(poc)); }
+    PocList() = default;
+    PocList(const PocList&) = delete;
+    PocList& operator=(const PocList&) = delete;
+
+    void addPoc1(PocItemPtr poc);
     PocItemPtr getPocItem2(int index) const;
     int getPocItemListIndex1(int id) const;
     bool killPoc(int id);
     bool killPocWithIndex(int index);
-    int size() const { return static_cast<int>(pocList.size()); }
-    void clear() { pocList.clear(); }
+    int size() const;
+    void clear();
+
+    std::recursive_mutex& mutex() const { return m_mutex; }
+
+private:
+    mutable std::recursive_mutex m_mutex;
 };
 
 // The round-robin scheduler over an instance's process list.

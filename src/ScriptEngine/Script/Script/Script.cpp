@@ -259,6 +259,7 @@ PocItemPtr Script::runAtFunctionNameByNewPoc(const std::string& functionName, co
 }
 
 int Script::killPoc1(const PocItem& poc) {
+    std::lock_guard lock(pocList.mutex());
     const int index = pocList.getPocItemListIndex1(poc.ID());
     if (index < 0)
         return pocList.size();
