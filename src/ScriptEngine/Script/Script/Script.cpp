@@ -89,11 +89,15 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
     bool idle = false;
     if (!isRunning.compare_exchange_strong(idle, true))
         return nullptr;
+    // An error leaves the loop through here: the instance is idle again.
     struct RunningGuard {
         Script* script;
+        bool armed{true};
         ~RunningGuard() {
-            script->isRunning = false;
+            if (!armed)
+                return;
             script->curPocItem = nullptr;
+            script->isRunning = false;
         }
     } guard{this};
     curFunctionResult = std::move(result);
@@ -101,6 +105,21 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
     variableList.maxArrayLength = budget.maxArrayLength;
 
     long long turns = 0;
+    for (;;) {
+        runTurns(turns);
+        curPocItem = nullptr;
+        isRunning = false;
+        // A page button may have added a process while the loop was
+        // ending: run it here, unless another loop has started meanwhile.
+        bool stillIdle = false;
+        if (core.isEnd() || !isRunning.compare_exchange_strong(stillIdle, true))
+            break;
+    }
+    guard.armed = false;
+    return curFunctionResult;
+}
+
+void Script::runTurns(long long& turns) {
     while (!core.isEnd()) {
         if (budget.maxTurns > 0 && ++turns > budget.maxTurns)
             throw ScriptException("Script", "运行步数超出限制(" + std::to_string(budget.maxTurns) + ")");
@@ -125,7 +144,6 @@ std::shared_ptr<VariableList> Script::coreStart(std::shared_ptr<VariableList> re
         ++linesRun;
         expression->runCmdLine(*line);
     }
-    return curFunctionResult;
 }
 
 const std::string* Script::getCmdLine(const PocItem* poc) const {

@@ -120,6 +120,7 @@ public:
 
 private:
     Script() = default;
+    void runTurns(long long& turns);
     LogSink m_logSink;
     struct FirstStringKey {
         const PocItem* poc{nullptr};
