@@ -12,24 +12,6 @@
 using namespace platform;
 using namespace platform::ui;
 
-namespace {
-
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> out;
-    if (text.empty())
-        return out;
-    size_t start = 0;
-    for (;;) {
-        auto comma = text.find(',', start);
-        out.push_back(text.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return out;
-        start = comma + 1;
-    }
-}
-
-} // namespace
-
 AutoMatchViewController::AutoMatchViewController(AutoMatchDelegate* delegate, std::string line)
     : m_delegate(delegate), m_strTitle(std::move(line)) {}
 
@@ -126,20 +108,20 @@ void AutoMatchViewController::doWithSuccess(const std::optional<std::string>& fr
     m_downGPSArray.clear();
     const auto& first = result->first();
     if (first.field("type") == "环行") {
-        m_upArray = m_downArray = splitList(first.field("stations"));
-        m_upGPSArray = m_downGPSArray = splitList(first.field("stationGPS"));
+        m_upArray = m_downArray = splitFieldList(first.field("stations"));
+        m_upGPSArray = m_downGPSArray = splitFieldList(first.field("stationGPS"));
     } else {
         for (const auto& row : result->records()) {
-            auto stations = splitList(row.field("stations"));
+            auto stations = splitFieldList(row.field("stations"));
             if (stations.empty())
                 continue;
             const auto type = row.field("type");
             if (type == "上行") {
                 m_upArray = std::move(stations);
-                m_upGPSArray = splitList(row.field("stationGPS"));
+                m_upGPSArray = splitFieldList(row.field("stationGPS"));
             } else if (type == "下行") {
                 m_downArray = std::move(stations);
-                m_downGPSArray = splitList(row.field("stationGPS"));
+                m_downGPSArray = splitFieldList(row.field("stationGPS"));
             }
         }
     }

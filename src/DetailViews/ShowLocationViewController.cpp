@@ -32,20 +32,6 @@ constexpr double kStripHeight = 220.0;
 // The server's word for a station that the line does not serve.
 constexpr const char* kStationNotOnLine = "该站点没有指定公交线路";
 
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> out;
-    if (text.empty())
-        return out;
-    size_t start = 0;
-    for (;;) {
-        auto comma = text.find(',', start);
-        out.push_back(text.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return out;
-        start = comma + 1;
-    }
-}
-
 std::string trimmed(const std::string& text) {
     auto begin = text.find_first_not_of(" \t\r\n");
     if (begin == std::string::npos)
@@ -247,11 +233,11 @@ void ShowLocationViewController::readRoute(const SoapResult& result) {
     m_upArray.clear();
     m_downArray.clear();
     if (first.field("type") == "环行") {
-        m_upArray = splitList(first.field("stations"));
+        m_upArray = splitFieldList(first.field("stations"));
         m_downArray = m_upArray;
     } else {
         for (const auto& row : result.records()) {
-            auto stations = splitList(row.field("stations"));
+            auto stations = splitFieldList(row.field("stations"));
             if (stations.empty())
                 continue;
             const auto type = row.field("type");
@@ -278,7 +264,7 @@ void ShowLocationViewController::readPositions(const SoapResult& result) {
     const auto text = first.field("distance");
     if (trimmed(text).empty())
         return;
-    auto pieces = splitList(text);
+    auto pieces = splitFieldList(text);
     auto lead = parseDistance(pieces.front());
     if (lead && *lead < 0) {
         resetTitle();

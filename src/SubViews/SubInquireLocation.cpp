@@ -18,18 +18,6 @@ namespace {
 // The station code in what a rider typed: the first run of five or more digits.
 constexpr const char* kStationCodePattern = "\\d{5,}";
 
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (;;) {
-        auto comma = text.find(',', start);
-        out.push_back(text.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return out;
-        start = comma + 1;
-    }
-}
-
 // Line names are Latin letters and digits ("K1", "BRT1"); other characters stay as typed.
 std::string upperCaseAscii(std::string text) {
     for (auto& c : text) {
@@ -244,7 +232,7 @@ void SubInquireLocation::showLineChoice(const SoapResult& result) {
     }
     m_sheet = ActionSheet::create("请选择公交线路", this);
     m_sheet->setTag(kLineSheet);
-    for (const auto& line : splitList(m_LineNum))
+    for (const auto& line : splitFieldList(m_LineNum))
         m_sheet->addButtonWithTitle(line);
     m_sheet->setCancelButtonIndex(m_sheet->addButtonWithTitle("取消"));
     m_sheet->showInView(*view());

@@ -50,3 +50,17 @@ std::vector<const SoapRecord*> SoapResult::list(std::string_view keyField) const
     }
     return items;
 }
+
+std::vector<std::string> splitFieldList(const std::string& text) {
+    std::vector<std::string> pieces;
+    if (text.empty())
+        return pieces;
+    size_t start = 0;
+    for (;;) {
+        auto comma = text.find(',', start);
+        pieces.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return pieces;
+        start = comma + 1;
+    }
+}

@@ -24,6 +24,10 @@ public:
     std::string field(std::string_view name) const;
 };
 
+// A comma-separated field ("stations", "distance", "lineName") as its pieces,
+// in order, empty pieces kept; empty text gives no pieces.
+std::vector<std::string> splitFieldList(const std::string& text);
+
 class SoapResult {
 public:
     // None when there is no fragment, it does not parse, or it has no root.
