@@ -40,10 +40,10 @@ SysFunctionResult standInResult(const std::string& name) {
 
 SysHostFunctions standIns() {
     SysHostFunctions host;
-    for (const BuiltinSpec& spec : builtinCatalog()) {
-        if (!spec.needsHost)
+    for (const BuiltinEntry& entry : builtinCatalog()) {
+        if (!entry.needsHost)
             continue;
-        const std::string name = spec.scriptName;
+        const std::string name = entry.scriptName;
         host.functions[name] = [name](const Paramers& paramers) -> std::optional<SysFunctionResult> {
             std::string line = "host:" + name + "(";
             for (int i = 0; i < paramers.size(); ++i) {

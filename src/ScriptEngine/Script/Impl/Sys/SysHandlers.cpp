@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
-const std::vector<BuiltinSpec>& builtinCatalog() {
-    static const std::vector<BuiltinSpec> catalog = {
+const std::vector<BuiltinEntry>& builtinCatalog() {
+    static const std::vector<BuiltinEntry> catalog = {
         {"GET_NOW", "get_now", 0, false},
         {"GET_SYSTEM_INFO", "get_system_info", 0, false},
         {"NEW_LINE", "newline", 0, false},
@@ -63,17 +63,17 @@ std::optional<SysFunctionResult> GET_NOW::run(const Paramers&) {
 
 std::vector<BaseFunctionHandlerPtr> makeSysHandlers(const SysHostFunctions& host) {
     std::vector<BaseFunctionHandlerPtr> handlers;
-    for (const BuiltinSpec& spec : builtinCatalog()) {
-        const std::string name = spec.scriptName;
+    for (const BuiltinEntry& entry : builtinCatalog()) {
+        const std::string name = entry.scriptName;
         // A body given by the host replaces the core's own (the host knows
         // the page and the identity of the run).
         if (auto it = host.functions.find(name); it != host.functions.end()) {
-            handlers.push_back(std::make_shared<FunctionHandler>(name, spec.operands, it->second));
+            handlers.push_back(std::make_shared<FunctionHandler>(name, entry.operands, it->second));
             continue;
         }
-        if (spec.needsHost)
+        if (entry.needsHost)
             continue;
-        const std::string className = spec.className;
+        const std::string className = entry.className;
         if (className == "GET_NOW")
             handlers.push_back(std::make_shared<GET_NOW>());
         else if (className == "GET_SYSTEM_INFO")
@@ -87,8 +87,8 @@ std::vector<BaseFunctionHandlerPtr> makeSysHandlers(const SysHostFunctions& host
         else if (className == "SYS_DOWNLOAD_IMAGE")
             handlers.push_back(std::make_shared<SYS_DOWNLOAD_IMAGE>());
         else if (className == "SYS_LOAD" || className == "SYS_SAVE" || className == "PING")
-            handlers.push_back(std::make_shared<NoEffectHandler>(name, spec.operands));
-        else if (auto made = makeCoreHandler(className, name, spec.operands))
+            handlers.push_back(std::make_shared<NoEffectHandler>(name, entry.operands));
+        else if (auto made = makeCoreHandler(className, name, entry.operands))
             handlers.push_back(std::move(made));
     }
     return handlers;

@@ -19,7 +19,7 @@ struct SysHostFunctions {
     std::map<std::string, FunctionHandler::Body> functions;
 };
 
-struct BuiltinSpec {
+struct BuiltinEntry {
     const char* className;
     const char* scriptName;
     int operands;
@@ -27,7 +27,7 @@ struct BuiltinSpec {
 };
 
 // Every built-in of the system, in registration order.
-const std::vector<BuiltinSpec>& builtinCatalog();
+const std::vector<BuiltinEntry>& builtinCatalog();
 
 std::vector<BaseFunctionHandlerPtr> makeSysHandlers(const SysHostFunctions& host);
 
