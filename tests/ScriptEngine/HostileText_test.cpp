@@ -1,8 +1,9 @@
 // Scripts arrive over the network: no text may crash the interpreter or end
 // it with anything but a ScriptException. Random lines built from the
 // language's own words, operators and broken brackets are run under a small
-// budget (and under the sanitizers in the test build), each twice: with and
-// without the cache of ordered lines, which must not change what happens.
+// budget (and under the sanitizers in the test build), each twice: plainly,
+// and with the cache of ordered lines and the store's name index, which must
+// not change what happens.
 
 #include "support/Interp.h"
 
@@ -36,7 +37,7 @@ std::string withoutNumbers(const std::string& text) {
 
 } // namespace
 
-TEST(HostileText, RandomScriptsEndCleanlyWithAndWithoutTheLineCache) {
+TEST(HostileText, RandomScriptsEndCleanlyWithAndWithoutCaches) {
     static const char* const words[] = {
         "sub",
         "endsub",
@@ -104,7 +105,8 @@ TEST(HostileText, RandomScriptsEndCleanlyWithAndWithoutTheLineCache) {
     std::uniform_int_distribution<int> length(0, 9);
     int errors = 0;
     for (int round = 0; round < 300; ++round) {
-        std::string text = "sub main(ObjectArray args[10])\n";
+        // A long store makes the variable lookups go through the name index.
+        std::string text = "sub main(ObjectArray args[10])\nObjectArray big[20]\n";
         const int lines = 1 + length(random);
         for (int l = 0; l < lines; ++l) {
             const int count = length(random);
@@ -124,11 +126,14 @@ TEST(HostileText, RandomScriptsEndCleanlyWithAndWithoutTheLineCache) {
             interp.script->budget.maxCallDepth = 50;
             interp.script->budget.maxArrayLength = 1000;
             interp.script->expression->lineCacheEnabled = cached == 1;
+            // The plain run walks the store; the other uses the name index.
+            VariableList::setIndexedSizeForTesting(cached == 1 ? 16 : static_cast<size_t>(-1));
             try {
                 interp.run(text);
             } catch (const ScriptException& e) {
                 endings[cached] = withoutNumbers(e.what());
             }
+            VariableList::setIndexedSizeForTesting(16);
             EXPECT_FALSE(interp.script->isRunning);
             for (const auto& line : interp.log)
                 logs[cached].push_back(withoutNumbers(line));

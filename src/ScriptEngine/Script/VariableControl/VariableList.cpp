@@ -4,11 +4,12 @@
 #include "Global/ScriptException.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 const char* const kSource = "VariableList";
 // Lists at least this long (the variable store) search through a name index.
-constexpr size_t kIndexedSize = 16;
+std::atomic<size_t> g_indexedSize{16};
 
 int elementCount(const VariableItem& first) {
     // An array declared with length 0 still is one item.
@@ -22,6 +23,10 @@ VariableList::VariableList(VariableItemPtr item) {
         return;
     }
     pushItem(std::move(item));
+}
+
+void VariableList::setIndexedSizeForTesting(size_t size) {
+    g_indexedSize.store(size);
 }
 
 void VariableList::account(const VariableItem& item, bool added) {
@@ -221,7 +226,7 @@ int VariableList::find(std::string_view name, int arrayItemIndex, bool isPublic,
                item.name == name && item.firstString == wanted;
     };
     // Short lists (operands, results) are searched directly.
-    if (variableItems.size() < kIndexedSize) {
+    if (variableItems.size() < g_indexedSize.load(std::memory_order_relaxed)) {
         for (size_t i = 0; i < variableItems.size(); ++i) {
             if (matches(*variableItems[i]))
                 return static_cast<int>(i);
@@ -301,7 +306,7 @@ int VariableList::getVariableItemListIndexEx(std::string_view name, int arrayIte
 int VariableList::indexOfItem(const VariableItem* item) const {
     if (!item)
         return -1;
-    if (variableItems.size() >= kIndexedSize) {
+    if (variableItems.size() >= g_indexedSize.load(std::memory_order_relaxed)) {
         const std::vector<int>* positions = positionsOf(item->name);
         if (!positions)
             return -1;

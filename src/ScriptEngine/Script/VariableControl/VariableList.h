@@ -130,6 +130,10 @@ public:
     size_t maxItems{0};
     int maxArrayLength{0};
 
+    // Lists from this length on search through the name index (16 unless a
+    // test compares the indexed search with the plain walk).
+    static void setIndexedSizeForTesting(size_t size);
+
     // Number of elements of the array whose element is at index, from that
     // element on; 1 for a scalar.
     int gatherCount(int index) const;
