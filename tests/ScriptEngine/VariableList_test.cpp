@@ -277,3 +277,27 @@ TEST(VariableList, BytesHeldFollowEveryChange) {
     store.removeAllPublicItem();
     EXPECT_EQ(store.bytesHeld(), 0u);
 }
+
+// The locals of the call level that just ended sit at the end of the store;
+// removing them keeps the name index, which must still answer rightly.
+TEST(VariableList, RemovingTheLastLevelKeepsLookupsRight) {
+    VariableList store;
+    store.createTestList();
+    for (int i = 0; i < 20; ++i)
+        store.addVariableItem5("n", std::to_string(i), false, "sub_900_main_" + std::to_string(i), 0, 0, 0);
+    for (int level = 19; level >= 10; --level) {
+        const std::string scope = "sub_900_main_" + std::to_string(level);
+        EXPECT_EQ(store.getVariableItemData2(store.findVisible("n", scope)), std::to_string(level));
+        EXPECT_TRUE(store.delVariableItemWithFirstString(scope));
+        EXPECT_EQ(store.findVisible("n", scope), -1);
+    }
+    store.addVariableItem5("m", "new", false, "sub_900_main_10", 0, 0, 0);
+    store.addVariableItem5("n", "again", false, "sub_900_main_10", 0, 0, 0);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("m", "sub_900_main_10")), "new");
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("n", "sub_900_main_10")), "again");
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("n", "sub_900_main_9")), "9");
+    EXPECT_TRUE(store.delVariableItemOfPoc(900, "main"));
+    EXPECT_EQ(store.size(), 3);
+    EXPECT_EQ(store.findVisible("n", "sub_900_main_9"), -1);
+    EXPECT_EQ(store.getVariableItemData2(store.findVisible("var3", "")), "3");
+}

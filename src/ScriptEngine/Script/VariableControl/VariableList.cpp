@@ -497,30 +497,52 @@ bool VariableList::delVariableItemWithIndex(int index, int arrayItemIndex, bool 
     return true;
 }
 
+template <class Matches> bool VariableList::removeMatching(Matches matches) {
+    const size_t count = variableItems.size();
+    size_t first = 0;
+    while (first < count && !matches(*variableItems[first]))
+        ++first;
+    if (first == count)
+        return false;
+    bool atTheEnd = true;
+    for (size_t i = first + 1; i < count && atTheEnd; ++i)
+        atTheEnd = matches(*variableItems[i]);
+    if (!atTheEnd) {
+        std::erase_if(variableItems, [&](const VariableItemPtr& item) {
+            const bool gone = matches(*item);
+            if (gone)
+                account(*item, false);
+            return gone;
+        });
+        structureChanged();
+        return true;
+    }
+    for (size_t i = count; i-- > first;) {
+        const VariableItem& item = *variableItems[i];
+        account(item, false);
+        if (!m_index || i >= m_index->indexed)
+            continue;
+        auto it = m_index->positions.find(std::string_view(item.name));
+        if (it != m_index->positions.end() && !it->second.empty() && it->second.back() == static_cast<int>(i))
+            it->second.pop_back();
+        else
+            m_index.reset(); // not what the index says: rebuild it on the next search
+    }
+    if (m_index)
+        m_index->indexed = std::min(m_index->indexed, first);
+    variableItems.resize(first);
+    return true;
+}
+
 bool VariableList::delVariableItemWithFirstString(std::string_view firstString) {
-    const auto before = variableItems.size();
-    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
-        const bool gone = item->firstString == firstString;
-        if (gone)
-            account(*item, false);
-        return gone;
-    });
-    structureChanged();
-    return variableItems.size() != before;
+    return removeMatching([&](const VariableItem& item) { return item.firstString == firstString; });
 }
 
 bool VariableList::delVariableItemOfPoc(int pocId, std::string_view pocName) {
     std::string prefix = "sub_" + std::to_string(pocId) + "_";
     prefix += pocName;
-    const auto before = variableItems.size();
-    std::erase_if(variableItems, [&](const VariableItemPtr& item) {
-        const bool gone = MyString::startsWith(item->firstString, prefix);
-        if (gone)
-            account(*item, false);
-        return gone;
-    });
-    structureChanged();
-    return variableItems.size() != before;
+    return removeMatching(
+        [&](const VariableItem& item) { return MyString::startsWith(item.firstString, prefix); });
 }
 
 void VariableList::removeAllPublicItem() {

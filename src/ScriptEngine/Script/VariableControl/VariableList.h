@@ -148,6 +148,9 @@ private:
     };
     const std::vector<int>* positionsOf(std::string_view name) const;
     void structureChanged() { m_index.reset(); }
+    // Removes the items that match; removing a run at the end (the locals
+    // of the call level that just ended) keeps the name index.
+    template <class Matches> bool removeMatching(Matches matches);
     void account(const VariableItem& item, bool added);
     void pushItem(VariableItemPtr item);
     size_t m_bytes{0};
