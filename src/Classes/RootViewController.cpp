@@ -41,7 +41,7 @@ std::shared_ptr<Button> RootViewController::makeBottomButton(int index, const st
 
 void RootViewController::viewDidLoad() {
     auto root = view();
-    root->setBackgroundColor(Color{0.86, 0.92, 0.97, 1.0});
+    root->setBackgroundImage(Image::named("root_background.png"));
     m_imageWeather = ImageView::create(Rect{8, 36, 30, 30});
     root->addSubview(m_imageWeather);
     // Narrow enough to leave the Inquire tab's distance read-out free on the right.
