@@ -22,7 +22,9 @@ VariableList::VariableList(VariableItemPtr item) {
         isError = true;
         return;
     }
-    pushItem(std::move(item));
+    // A one-item value is an operand or a result, never the store: its
+    // bytes are not counted.
+    variableItems.push_back(std::move(item));
 }
 
 void VariableList::setIndexedSizeForTesting(size_t size) {
@@ -55,7 +57,7 @@ VariableList VariableList::copyOf(const VariableList& other) {
     VariableList copy;
     copy.variableItems.reserve(other.variableItems.size());
     for (const auto& item : other.variableItems)
-        copy.pushItem(VariableItem::copyOf(*item));
+        copy.variableItems.push_back(VariableItem::copyOf(*item));
     copy.isSingleArray = other.isSingleArray;
     copy.isError = other.isError;
     return copy;

@@ -66,8 +66,9 @@ public:
     }
 
     // Bytes held by the items of this list (text and records), kept up to
-    // date by the list's own operations; the variable store's memory budget
-    // reads it every turn.
+    // date by the store's operations (adding, assigning, removing); the
+    // memory budget reads it every turn. One-item values made for operands
+    // and their copies are not counted.
     size_t bytesHeld() const { return m_bytes; }
     // Sets the data of the item at index through the list, so the count of
     // bytes held stays right.
