@@ -2,6 +2,7 @@
 
 #include "Actions.h"
 #include "Database.h"
+#include "SoapEnvelope.h"
 #include "Transit.h"
 
 #include <algorithm>
@@ -46,26 +47,8 @@ std::string coordinate(double value) {
 } // namespace
 
 std::string htmlEscape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    // The same five characters as in XML, and no control characters either.
+    return xmlEscape(text);
 }
 
 std::vector<Place> searchPlaces(ServiceContext& context, const std::string& keyword, int page) {
